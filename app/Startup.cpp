@@ -1,0 +1,42 @@
+#include "app/Startup.h"
+
+#include "app/UnitDBtqrZastavka.h"
+#include "app/UnitInfTQR.h"
+#include "app/Unit_Glav_Moment.h"
+#include "app/Unit_Pnevmo.h"
+#include "calc/Unit_Calcule.h"
+#include "calc/Unit_DrugieRezby.h"
+#include "tables/Unit_Bolty.h"
+#include "tables/Unit_Gayki.h"
+
+const QString kApplicationTitle = QStringLiteral("Моменты затяжки резьбовых соединений по СТБ 1879-2008");
+
+void CreateForms() {
+  FormDBtqrZastavka = new TFormDBtqrZastavka;
+  Form_Glav_Moment = new TForm_Glav_Moment;
+  FormInfTQR = new TFormInfTQR;
+  Form_Bolty = new TForm_Bolty;
+  Form_Gayki = new TForm_Gayki;
+  Form_DrugieRezby = new TForm_DrugieRezby;
+  Form_Calcule = new TForm_Calcule;
+  Form_Pnevmo = new TForm_Pnevmo;
+}
+
+namespace {
+template <class T>
+void Destroy(T*& form) {
+  delete form;
+  form = nullptr;
+}
+}  // namespace
+
+void DestroyForms() {
+  Destroy(Form_Pnevmo);
+  Destroy(Form_Calcule);
+  Destroy(Form_DrugieRezby);
+  Destroy(Form_Gayki);
+  Destroy(Form_Bolty);
+  Destroy(FormInfTQR);
+  Destroy(Form_Glav_Moment);
+  Destroy(FormDBtqrZastavka);
+}

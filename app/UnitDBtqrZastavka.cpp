@@ -1,0 +1,55 @@
+#include "app/UnitDBtqrZastavka.h"
+
+#include "app/Unit_Glav_Moment.h"
+#include "platform/Jpeg.h"
+#include "resources/Resources.h"
+
+TFormDBtqrZastavka* FormDBtqrZastavka = nullptr;
+
+TFormDBtqrZastavka::TFormDBtqrZastavka(QWidget* parent) : TForm(parent) {
+  setObjectName(QStringLiteral("FormDBtqrZastavka"));
+  SetClientSize(525, 373);
+  setCursor(Qt::WaitCursor);
+  // The three seconds count from the window's creation.
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(3000);
+  connect(Timer1, &QTimer::timeout, this, [this] { InvokeHandler([this] { Timer1Timer(Timer1); }); });
+  Timer1->start();
+
+  Image1 = new TImage(Client());
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->SetBounds(0, 0, 525, 373);
+  Image1->Stretch = true;
+  Image1->SetPicture(platform::DecodeJpeg(resources::Load(QStringLiteral("splash.jpg"))));
+
+  Label1 = new TLabel(Client());
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->SetBounds(428, 358, 88, 13);
+  Label1->SetFont(TFont::Make(QStringLiteral("MS Sans Serif"), -11, fsBold, clRed));
+  Label1->SetColor(clBlack);
+  Label1->SetCaption(QStringLiteral("Идёт загрузка"));
+
+  Label2 = new TLabel(Client());
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Label2->SetBounds(12, 8, 470, 24);
+  Label2->SetFont(TFont::Make(QStringLiteral("MS Sans Serif"), -19, fsBold, clRed));
+  Label2->SetColor(clBlack);
+  Label2->SetCaption(QStringLiteral("Моменты затяжки резьбовых соединений v.4.2"));
+
+  FormCreate(this);
+}
+
+void TFormDBtqrZastavka::FormCreate(TObject*) {
+  SetEnabled(false);
+  Show();
+  SetEnabled(true);
+}
+
+void TFormDBtqrZastavka::Timer1Timer(TObject*) {
+  Timer1->stop();
+  Form_Glav_Moment->Show();
+  Hide();
+  if (FormDBtqrZastavka == this) FormDBtqrZastavka = nullptr;
+  deleteLater();
+}

@@ -1,0 +1,17 @@
+#include "app/Unit_Pnevmo.h"
+
+#include "app/Unit_Glav_Moment.h"
+
+TForm_Pnevmo* Form_Pnevmo = nullptr;
+
+TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TForm(parent) {
+  setObjectName(QStringLiteral("Form_Pnevmo"));
+  SetCaption(QStringLiteral("Окно моментов затяжки пневмоарматуры."));
+  bsSkinData1 = new TbsSkinData(this);
+  bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
+  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biSystemMenu, false);
+  SetClientSize(412, 536);
+  OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+}
+
+void TForm_Pnevmo::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }

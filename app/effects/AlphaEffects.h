@@ -1,0 +1,2 @@
+#pragma once
+// Window transition effects.

@@ -1,0 +1,1 @@
+#include "handoff/Handoff.h"

@@ -1,0 +1,23 @@
+#pragma once
+// Hand-off of the result sentence: the drawing program's path in the settings
+// file beside the program, the clipboard copy and the launch.
+#include <QString>
+
+class QLineEdit;
+class TForm;
+class TOpenDialog;
+class TbsSkinMessage;
+
+// The folder of the running program with a trailing separator, and the
+// drawing program's path as last read: one value each for the whole run.
+extern QString ProgramFolder;
+extern QString DrawingProgramPath;
+
+// The path button: asks for the program in the dialog, stores it, confirms.
+void ChooseDrawingProgramPath(TForm* owner, TOpenDialog* dialog, TbsSkinMessage* message);
+// The copy button: selects the whole field and copies it, then confirms.
+void CopySentenceToClipboard(QLineEdit* edit, TbsSkinMessage* message);
+// The launch button: reads the path and starts the program found there.
+void LaunchDrawingProgram(TForm* owner, TbsSkinMessage* message);
+// Refreshes ProgramFolder from the program's own file name.
+void TakeProgramFolder();

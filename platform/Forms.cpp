@@ -1,0 +1,267 @@
+#include "platform/Forms.h"
+
+#include "platform/Exceptions.h"
+#include "platform/Graphics.h"
+#include "platform/Platform.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScreen>
+
+TApplication* Application = nullptr;
+
+// --- TForm ---------------------------------------------------------------------
+
+TForm::TForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), FClient(new QWidget(this)) {
+  FClient->setObjectName(QStringLiteral("ClientArea"));
+  FClient->setAutoFillBackground(true);
+  QPalette pal = FClient->palette();
+  pal.setColor(QPalette::Window, ToQColor(clBtnFace));
+  FClient->setPalette(pal);
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  if (Application) Application->RegisterForm(this);
+}
+
+TForm::~TForm() {
+  if (Application) Application->UnregisterForm(this);
+  if (FModalLoop) FModalLoop->quit();
+}
+
+void TForm::SetCaption(const QString& caption) {
+  setWindowTitle(caption);
+  update();
+}
+
+void TForm::SetClientSize(int width, int height) {
+  resize(width + FMargins.left() + FMargins.right(), height + FMargins.top() + FMargins.bottom());
+  PlaceClient();
+}
+
+void TForm::SetNonClientMargins(const QMargins& margins) {
+  if (margins == FMargins) return;
+  const int cw = ClientWidth();
+  const int ch = ClientHeight();
+  FMargins = margins;
+  SetClientSize(cw, ch);
+}
+
+void TForm::PlaceClient() {
+  FClient->setGeometry(rect().marginsRemoved(FMargins));
+}
+
+void TForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceClient();
+}
+
+void TForm::CentreOnDesktop() {
+  const QRect area = platform::WorkArea(nullptr);
+  move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void TForm::Show() {
+  if (!isVisible()) {
+    CentreOnDesktop();
+    if (isMinimized()) showNormal();
+    show();
+  } else if (isMinimized()) {
+    showNormal();
+  }
+  raise();
+  activateWindow();
+}
+
+void TForm::Hide() { hide(); }
+
+void TForm::Close() { close(); }
+
+void TForm::closeEvent(QCloseEvent* event) {
+  // The window decides what closing means; Qt itself never destroys it.
+  event->ignore();
+  if (FClosing) return;
+  FClosing = true;
+  TCloseAction action = TCloseAction::caHide;
+  if (FModalLoop && FModalResult == mrNone) FModalResult = mrCancel;
+  bool handled = true;
+  if (OnClose) {
+    handled = false;
+    InvokeHandler([&] {
+      OnClose(this, action);
+      handled = true;
+    });
+  }
+  FClosing = false;
+  if (!handled) return;
+  switch (action) {
+    case TCloseAction::caNone:
+      if (FModalLoop) FModalResult = mrNone;
+      return;
+    case TCloseAction::caHide:
+      hide();
+      break;
+    case TCloseAction::caMinimize:
+      showMinimized();
+      break;
+    case TCloseAction::caFree:
+      hide();
+      deleteLater();
+      break;
+  }
+  if (FModalLoop) FModalLoop->quit();
+}
+
+void TForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FireEvent(OnShow, this);
+}
+
+void TForm::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) {
+    FireEvent(OnHide, this);
+    if (FModalLoop) {
+      if (FModalResult == mrNone) FModalResult = mrCancel;
+      FModalLoop->quit();
+    }
+  }
+}
+
+int TForm::ShowModal() {
+  if (FModalLoop) return FModalResult;
+  FModalResult = mrNone;
+  setWindowModality(Qt::ApplicationModal);
+  QEventLoop loop;
+  FModalLoop = &loop;
+  QPointer<TForm> self(this);
+  Show();
+  if (FModalResult == mrNone && isVisible()) loop.exec(QEventLoop::DialogExec);
+  if (!self) return mrCancel;
+  FModalLoop = nullptr;
+  const int result = FModalResult;
+  hide();
+  setWindowModality(Qt::NonModal);
+  return result;
+}
+
+void TForm::SetModalResult(int result) {
+  FModalResult = result;
+  if (result != mrNone && FModalLoop) FModalLoop->quit();
+}
+
+TDialogKeyTarget* TForm::FindTarget(const std::function<bool(TDialogKeyTarget*)>& pred) const {
+  const auto widgets = FClient->findChildren<QWidget*>();
+  for (QWidget* w : widgets) {
+    auto* target = dynamic_cast<TDialogKeyTarget*>(w);
+    if (target && w->isVisible() && w->isEnabled() && pred(target)) return target;
+  }
+  return nullptr;
+}
+
+void TForm::keyPressEvent(QKeyEvent* event) {
+  TDialogKeyTarget* target = nullptr;
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      target = FindTarget([](TDialogKeyTarget* t) { return t->IsDefaultTarget(); });
+      break;
+    case Qt::Key_Escape:
+      target = FindTarget([](TDialogKeyTarget* t) { return t->IsCancelTarget(); });
+      break;
+    default: {
+      const QString text = event->text();
+      if (text.size() == 1 && text.at(0).isLetterOrNumber() &&
+          !(event->modifiers() & Qt::ControlModifier)) {
+        const QChar c = text.at(0).toLower();
+        target = FindTarget([c](TDialogKeyTarget* t) { return t->Accelerator() == c; });
+      }
+      break;
+    }
+  }
+  if (target) {
+    event->accept();
+    target->DialogClick();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+// --- TApplication -----------------------------------------------------------------
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  Application = this;
+  setQuitOnLastWindowClosed(false);
+  // The layouts name Windows fonts; Liberation Sans has Arial's metrics, and
+  // left to fontconfig "MS Sans Serif" would come out as the wider DejaVu Sans.
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+  QFont base(QStringLiteral("MS Sans Serif"));
+  base.setPixelSize(11);
+  setFont(base);
+}
+
+TApplication::~TApplication() {
+  if (Application == this) Application = nullptr;
+}
+
+void TApplication::SetTitle(const QString& title) {
+  FTitle = title;
+  setApplicationDisplayName(title);
+}
+
+void TApplication::RegisterForm(TForm* form) {
+  if (!FForms.contains(form)) FForms.append(form);
+}
+
+void TApplication::UnregisterForm(TForm* form) { FForms.removeAll(form); }
+
+void TApplication::Run() {
+  if (FTerminated) return;
+  exec();
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  quit();
+}
+
+void TApplication::HandleException(const std::exception& error) {
+  if (const auto* e = dynamic_cast<const Exception*>(&error))
+    ShowException(e->Message());
+  else
+    ShowException(QString::fromLocal8Bit(error.what()));
+}
+
+void TApplication::ShowException(const QString& message) {
+  if (OnException) {
+    OnException(message);
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical, FTitle, message, QMessageBox::Ok);
+  box.exec();
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    HandleException(e);
+  } catch (...) {
+    ShowException(QStringLiteral("Unknown error"));
+  }
+  return false;
+}
+
+void InvokeHandler(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    if (Application)
+      Application->HandleException(e);
+    else
+      throw;
+  }
+}

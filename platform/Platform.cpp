@@ -1,0 +1,180 @@
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QLocale>
+#include <QScreen>
+#include <QStyle>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+
+namespace platform {
+
+namespace {
+std::function<std::uint32_t()> gTickSource;
+std::function<std::int64_t()> gCounterSource;
+std::function<void()> gBeepHook;
+QString gProgramFolder;
+QChar gDecimal;
+QChar gThousand;
+std::uint32_t gSeed = 0;
+
+std::int64_t SteadyNanoseconds() {
+  using namespace std::chrono;
+  return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
+}
+}  // namespace
+
+std::uint32_t TickCount() {
+  if (gTickSource) return gTickSource();
+  return static_cast<std::uint32_t>(SteadyNanoseconds() / 1000000);
+}
+
+std::int64_t PerformanceCounter() {
+  if (gCounterSource) return gCounterSource();
+  return SteadyNanoseconds();
+}
+
+void SetTickSource(std::function<std::uint32_t()> source) { gTickSource = std::move(source); }
+void SetCounterSource(std::function<std::int64_t()> source) { gCounterSource = std::move(source); }
+
+void Randomize() { gSeed = static_cast<std::uint32_t>(PerformanceCounter()); }
+void SetRandSeed(std::uint32_t seed) { gSeed = seed; }
+std::uint32_t RandSeed() { return gSeed; }
+
+int Random(int range) {
+  // Linear congruential generator of the classic runtime (multiplier 134775813).
+  gSeed = gSeed * 134775813u + 1u;
+  if (range <= 0) return 0;
+  return static_cast<int>((static_cast<std::uint64_t>(gSeed) * static_cast<std::uint32_t>(range)) >> 32);
+}
+
+void Beep() {
+  if (gBeepHook) {
+    gBeepHook();
+    return;
+  }
+  QApplication::beep();
+}
+
+void SetBeepHook(std::function<void()> hook) { gBeepHook = std::move(hook); }
+
+QString ProgramFileName() { return QCoreApplication::applicationFilePath(); }
+
+QString ProgramFolder() {
+  if (!gProgramFolder.isEmpty()) return gProgramFolder;
+  QString dir = QCoreApplication::applicationDirPath();
+  if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
+  return dir;
+}
+
+void SetProgramFolder(const QString& folder) {
+  gProgramFolder = folder;
+  if (!gProgramFolder.isEmpty() && !gProgramFolder.endsWith(QLatin1Char('/')))
+    gProgramFolder += QLatin1Char('/');
+}
+
+QRect WorkArea(const QWidget* widget) {
+  QScreen* screen = nullptr;
+  if (widget) screen = widget->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect WorkAreaAt(const QPoint& point) {
+  QScreen* screen = QGuiApplication::screenAt(point);
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QChar DecimalSeparator() {
+  if (!gDecimal.isNull()) return gDecimal;
+  return QLocale::system().decimalPoint().at(0);
+}
+
+QChar ThousandSeparator() {
+  if (!gThousand.isNull()) return gThousand;
+  const QString g = QLocale::system().groupSeparator();
+  return g.isEmpty() ? QChar(' ') : g.at(0);
+}
+
+void SetLocaleSeparators(QChar decimal, QChar thousand) {
+  gDecimal = decimal;
+  gThousand = thousand;
+}
+
+QPixmap StockIcon(TStockIcon icon, int size) {
+  QStyle::StandardPixmap sp = QStyle::SP_MessageBoxInformation;
+  switch (icon) {
+    case TStockIcon::Warning: sp = QStyle::SP_MessageBoxWarning; break;
+    case TStockIcon::Error: sp = QStyle::SP_MessageBoxCritical; break;
+    case TStockIcon::Information: sp = QStyle::SP_MessageBoxInformation; break;
+    case TStockIcon::Question: sp = QStyle::SP_MessageBoxQuestion; break;
+  }
+  return QApplication::style()->standardIcon(sp).pixmap(size, size);
+}
+
+bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags) {
+  if (!window) return false;
+  const bool hiding = flags & AW_HIDE;
+  if (!hiding && window->isVisible()) {
+    // Already shown: the system does not animate a visible window.
+    if (flags & AW_ACTIVATE) {
+      window->raise();
+      window->activateWindow();
+    }
+    return false;
+  }
+  // The window is revealed (or covered) along the chosen direction through its
+  // mask: a rectangle that grows from the starting edge.
+  const QSize full = window->size();
+  auto maskFor = [&](double f) {
+    const int w = std::max(1, static_cast<int>(full.width() * f));
+    const int h = std::max(1, static_cast<int>(full.height() * f));
+    if (flags & AW_CENTER)
+      return QRect((full.width() - w) / 2, (full.height() - h) / 2, w, h);
+    QRect r(QPoint(0, 0), full);
+    if (flags & AW_HOR_POSITIVE) r.setWidth(w);
+    if (flags & AW_HOR_NEGATIVE) r.setLeft(full.width() - w);
+    if (flags & AW_VER_POSITIVE) r.setHeight(h);
+    if (flags & AW_VER_NEGATIVE) r.setTop(full.height() - h);
+    return r;
+  };
+  const bool animates = (flags & (AW_HOR_POSITIVE | AW_HOR_NEGATIVE | AW_VER_POSITIVE |
+                                  AW_VER_NEGATIVE | AW_CENTER)) != 0 && ms > 0;
+  if (!hiding) {
+    if (animates) window->setMask(maskFor(0.0));
+    window->show();
+    if (flags & AW_ACTIVATE) {
+      window->raise();
+      window->activateWindow();
+    }
+  }
+  if (animates) {
+    QPointer<QWidget> guard(window);
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+      if (!guard) return false;
+      const double f = std::min(1.0, static_cast<double>(clock.elapsed()) / ms);
+      window->setMask(maskFor(hiding ? 1.0 - f : f));
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 16);
+      if (f >= 1.0) break;
+      QEventLoop wait;
+      QTimer::singleShot(15, &wait, &QEventLoop::quit);
+      wait.exec();
+    }
+    if (!guard) return false;
+    window->clearMask();
+  }
+  if (hiding) window->hide();
+  return true;
+}
+
+}  // namespace platform

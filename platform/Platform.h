@@ -1,0 +1,74 @@
+#pragma once
+// The system services the program needs, on Qt. Nothing here knows about the
+// rest of the program.
+#include <QChar>
+#include <QPixmap>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// --- Time -------------------------------------------------------------------
+// Milliseconds since an arbitrary start, wrapping at 2^32.
+std::uint32_t TickCount();
+// High-resolution counter (nanoseconds).
+std::int64_t PerformanceCounter();
+// Tests drive time by hand; an empty function restores the real clock.
+void SetTickSource(std::function<std::uint32_t()> source);
+void SetCounterSource(std::function<std::int64_t()> source);
+
+// --- Pseudo-random numbers ---------------------------------------------------
+void Randomize();               // seed from the high-resolution counter
+void SetRandSeed(std::uint32_t seed);
+std::uint32_t RandSeed();
+int Random(int range);          // 0 .. range-1 (0 when range <= 0)
+
+// --- Sound ------------------------------------------------------------------
+// The default beep. Tests may count beeps instead of hearing them.
+void Beep();
+void SetBeepHook(std::function<void()> hook);
+
+// --- Program file -----------------------------------------------------------
+QString ProgramFileName();
+// Folder of the running executable, with a trailing "/". Tests may point it
+// at a temporary folder; an empty text restores the real one.
+QString ProgramFolder();
+void SetProgramFolder(const QString& folder);
+
+// --- Screen -----------------------------------------------------------------
+// Work area (screen less panels) of the monitor that holds the widget, or of
+// the primary monitor when the widget is null.
+QRect WorkArea(const QWidget* widget = nullptr);
+QRect WorkAreaAt(const QPoint& point);
+
+// --- Locale -----------------------------------------------------------------
+QChar DecimalSeparator();
+QChar ThousandSeparator();
+// Overrides the system's separators (tests set the Russian ones: ',' and U+00A0);
+// a null QChar restores the system's value.
+void SetLocaleSeparators(QChar decimal, QChar thousand);
+
+// --- Stock icons ------------------------------------------------------------
+enum class TStockIcon { Warning, Error, Information, Question };
+QPixmap StockIcon(TStockIcon icon, int size = 32);
+
+// --- Window animation -------------------------------------------------------
+constexpr std::uint32_t AW_HOR_POSITIVE = 0x00000001;
+constexpr std::uint32_t AW_HOR_NEGATIVE = 0x00000002;
+constexpr std::uint32_t AW_VER_POSITIVE = 0x00000004;
+constexpr std::uint32_t AW_VER_NEGATIVE = 0x00000008;
+constexpr std::uint32_t AW_CENTER = 0x00000010;
+constexpr std::uint32_t AW_HIDE = 0x00010000;
+constexpr std::uint32_t AW_ACTIVATE = 0x00020000;
+constexpr std::uint32_t AW_SLIDE = 0x00040000;
+constexpr std::uint32_t AW_BLEND = 0x00080000;
+// Shows (or with AW_HIDE hides) the window, revealing it over `ms`
+// milliseconds in the direction the flags give. Returns when done; messages
+// keep being dispatched meanwhile.
+bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags);
+
+}  // namespace platform

@@ -1,0 +1,103 @@
+#pragma once
+// The skinned push button.
+#include "skin/SkinControl.h"
+
+#include <QImage>
+#include <QTimer>
+
+enum class TbsButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+// Where the glyph and the caption go inside a client rectangle.
+struct TbsGlyphTextPlacement {
+  QPoint Glyph;
+  QRect Text;  // the measured text rectangle
+};
+TbsGlyphTextPlacement PlaceGlyphAndText(const QRect& client, QSize glyph, QSize text,
+                                        int margin, int spacing, TbsButtonLayout layout);
+
+// Caption without the accelerator marks; the accelerator letter (lower case)
+// or a null QChar.
+QString StripAccelerator(const QString& caption);
+QChar AcceleratorOf(const QString& caption);
+
+class TbsSkinButton : public TbsSkinCustomControl, public TDialogKeyTarget {
+  Q_OBJECT
+public:
+  explicit TbsSkinButton(QWidget* parent);
+  ~TbsSkinButton() override;
+
+  bool UseSkinSize = true;
+  bool UseSkinFontColor = true;
+  bool RepeatMode = false;
+  int RepeatInterval = 100;
+  bool AllowAllUp = false;
+  int Margin = -1;
+  int Spacing = 1;
+  TbsButtonLayout Layout = TbsButtonLayout::blGlyphLeft;
+  bool Cancel = false;
+  bool Default = false;
+  int ModalResult = mrNone;
+  TNotifyEvent OnClick;
+
+  bool CanFocused() const { return FCanFocused; }
+  void SetCanFocused(bool value);
+  bool Down() const { return FDown; }
+  void SetDown(bool value);
+  int GroupIndex() const { return FGroupIndex; }
+  void SetGroupIndex(int value);
+  QString Caption() const { return FCaption; }
+  void SetCaption(const QString& caption);
+  const QImage& Glyph() const { return FGlyph; }
+  void SetGlyph(const QImage& glyph);
+  int NumGlyphs() const { return FNumGlyphs; }
+  void SetNumGlyphs(int n);
+
+  bool MouseIn() const { return FMouseIn; }
+  // The button is drawn in its active (hot) look: focused or under the mouse.
+  bool IsActive() const { return FMouseIn || hasFocus(); }
+
+  void ButtonClick();
+  // Presses the button as a user would: a click.
+  void Click() { ButtonClick(); }
+
+  // The repeat timer, visible so that tests can drive it tick by tick.
+  QTimer* RepeatTimer() const { return FRepeatTimer; }
+
+  // TDialogKeyTarget
+  bool IsDefaultTarget() const override { return Default; }
+  bool IsCancelTarget() const override { return Cancel; }
+  QChar Accelerator() const override { return AcceleratorOf(FCaption); }
+  void DialogClick() override { ButtonClick(); }
+
+protected:
+  void DrawPlain(QImage& image) override;
+  // Glyph and caption into the client rectangle with the given text colour.
+  void DrawGlyphAndText(QPainter& p, const QRect& client, const QColor& textColor, bool shifted);
+  QImage CurrentGlyph() const;
+
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+private:
+  void StopRepeat();
+  void ReleaseGroup();
+
+  bool FCanFocused = true;
+  bool FDown = false;
+  int FGroupIndex = 0;
+  QString FCaption;
+  QImage FGlyph;
+  int FNumGlyphs = 1;
+  bool FMouseIn = false;
+  bool FMousePressed = false;  // left button held on the button
+  bool FSpacePressed = false;
+  QTimer* FRepeatTimer;
+};
