@@ -1,6 +1,7 @@
 #include "app/UnitDBtqrZastavka.h"
 
 #include "app/Unit_Glav_Moment.h"
+#include "app/effects/AlphaEffects.h"
 #include "platform/Jpeg.h"
 #include "resources/Resources.h"
 
@@ -42,7 +43,11 @@ TFormDBtqrZastavka::TFormDBtqrZastavka(QWidget* parent) : TForm(parent) {
 
 void TFormDBtqrZastavka::FormCreate(TObject*) {
   SetEnabled(false);
-  Show();
+  // The window takes its place before it is captured: the fade plays where
+  // the window will stand.
+  CentreOnDesktop();
+  PlayAlphaEffect(this, DoubleVerticalEffect(), 2, 1000, true, false,
+                  [this](TObject*) { Show(); }, nullptr);
   SetEnabled(true);
 }
 

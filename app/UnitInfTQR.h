@@ -1,7 +1,11 @@
 #pragma once
+// The About window: what the program does, its sources and who made it.
 #include "platform/Forms.h"
 #include "skin/SkinData.h"
 #include "skin/SkinForm.h"
+#include "skin/SkinTextLabel.h"
+
+#include <QStringList>
 
 class TFormInfTQR : public TForm {
   Q_OBJECT
@@ -10,7 +14,10 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
-
+  TbsSkinTextLabel* bsSkinTextLabel1;
 };
 
 extern TFormInfTQR* FormInfTQR;
+
+// The twenty lines of the About text, blanks included.
+QStringList AboutText();

@@ -3,6 +3,7 @@
 #include "app/UnitInfTQR.h"
 #include "app/Unit_Pnevmo.h"
 #include "app/WindowParts.h"
+#include "app/effects/AlphaEffects.h"
 #include "calc/Unit_DrugieRezby.h"
 #include "platform/Platform.h"
 #include "tables/Unit_Bolty.h"
@@ -49,10 +50,7 @@ TForm_Glav_Moment::TForm_Glav_Moment(QWidget* parent) : TForm(parent) {
   Image2->SetPicture(ArtImage(QStringLiteral("flag_by.png")));
   Image2->setToolTip(QStringLiteral("Рэспублiка Беларусь"));
 
-  setTabOrder(bsSkinButton4, bsSkinButton1);
-  setTabOrder(bsSkinButton1, bsSkinButton2);
-  setTabOrder(bsSkinButton2, bsSkinButton3);
-  setTabOrder(bsSkinButton3, bsSkinButton5);
+  SetTabOrder({bsSkinButton4, bsSkinButton1, bsSkinButton2, bsSkinButton3, bsSkinButton5});
 
   bsSkinButton1->OnClick = [this](TObject* s) { bsSkinButton1Click(s); };
   bsSkinButton2->OnClick = [this](TObject* s) { bsSkinButton2Click(s); };
@@ -92,6 +90,9 @@ void TForm_Glav_Moment::bsSkinButton4Click(TObject*) {
 
 void TForm_Glav_Moment::FormClose(TObject*, TCloseAction&) {
   SetEnabled(false);
-  Hide();
+  // One radar sweep of a random kind fades the window out; it is hidden when
+  // the sweep ends.
+  PlayAlphaEffect(this, MakeCustomEffect({afxRadarRandom}), 1, 500, false, true, nullptr,
+                  [this](TObject*) { Hide(); });
   Application->Terminate();
 }

@@ -1,5 +1,6 @@
 #include "app/Unit_Pnevmo.h"
 
+#include "app/PneumaticTable.h"
 #include "app/Unit_Glav_Moment.h"
 
 TForm_Pnevmo* Form_Pnevmo = nullptr;
@@ -11,6 +12,15 @@ TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TForm(parent) {
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
   bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biSystemMenu, false);
   SetClientSize(412, 536);
+
+  // The picture is a little larger than the client area and is drawn unscaled
+  // from the top-left corner: its last columns and row stay outside.
+  Image1 = new TImage(Client());
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->Stretch = false;
+  Image1->SetPicture(DrawPneumaticTable());
+  Image1->SetBounds(0, 0, 412, 536);
+
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
 }
 

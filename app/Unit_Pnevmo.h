@@ -1,5 +1,7 @@
 #pragma once
+// The pneumatic fittings window: one picture, the table of tightening torques.
 #include "platform/Forms.h"
+#include "platform/StdCtrls.h"
 #include "skin/SkinData.h"
 #include "skin/SkinForm.h"
 
@@ -10,6 +12,7 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TImage* Image1;
 
   void FormClose(TObject* Sender, TCloseAction& Action);
 };

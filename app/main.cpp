@@ -1,8 +1,10 @@
 #include "app/Startup.h"
 #include "platform/Forms.h"
+#include "platform/Translations.h"
 
 int main(int argc, char** argv) {
   TApplication app(argc, argv);
+  platform::LoadTranslations();
   app.SetTitle(kApplicationTitle);
   CreateForms();
   app.Run();

@@ -1,8 +1,13 @@
 #pragma once
+// The note for threads outside the bolt and nut tables, with the button that
+// opens the calculation window.
 #include "platform/Forms.h"
-#include "skin/SkinData.h"
 #include "skin/SkinButton.h"
+#include "skin/SkinData.h"
 #include "skin/SkinForm.h"
+#include "skin/SkinMemo.h"
+
+#include <QStringList>
 
 class TForm_DrugieRezby : public TForm {
   Q_OBJECT
@@ -11,6 +16,7 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsSkinMemo* bsSkinMemo1;
   TbsSkinButton* bsSkinButton1;
 
   void FormClose(TObject* Sender, TCloseAction& Action);
@@ -18,3 +24,6 @@ public:
 };
 
 extern TForm_DrugieRezby* Form_DrugieRezby;
+
+// The note, line for line as the memo holds it.
+QStringList OtherThreadsNote();

@@ -1,1 +1,103 @@
 #include "handoff/Handoff.h"
+
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/Platform.h"
+#include "platform/Profile.h"
+#include "platform/Shell.h"
+#include "skin/SkinMessage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+QString ProgramFolder;
+QString DrawingProgramPath;
+
+namespace {
+
+const QString kSettingsFolder = QStringLiteral("PatchMoment");
+const QString kSettingsFile = QStringLiteral("PatchMoment/PatchMoment.ini");
+const QString kSection = QStringLiteral("Patch");
+const QString kKey = QStringLiteral("Patch1");
+const QString kNoPath = QStringLiteral("Нет текста.");
+
+// Shared by the bolt and the nut window.
+QString gChosenPath;
+
+const QString& KnownProgramFolder() {
+  if (ProgramFolder.isEmpty()) TakeProgramFolder();
+  return ProgramFolder;
+}
+
+}  // namespace
+
+void TakeProgramFolder() { ProgramFolder = platform::ProgramFolder(); }
+
+QString SettingsFileName() { return KnownProgramFolder() + kSettingsFile; }
+
+QString ReadDrawingProgramPath() {
+  DrawingProgramPath = platform::GetProfileString(SettingsFileName(), kSection, kKey, kNoPath);
+  return DrawingProgramPath;
+}
+
+QString ChosenDrawingProgramPath() { return gChosenPath; }
+
+void ResetHandoff() {
+  ProgramFolder.clear();
+  DrawingProgramPath.clear();
+  gChosenPath.clear();
+}
+
+void ChooseDrawingProgramPath(TForm* owner, TOpenDialog* dialog, TbsSkinMessage* message) {
+  // One level only: the program folder itself exists. A folder that cannot be
+  // made shows up as the write error below.
+  const QString folder = KnownProgramFolder();
+  if (!QDir(folder + kSettingsFolder + QLatin1Char('/')).exists())
+    QDir(folder).mkdir(kSettingsFolder);
+
+  if (dialog && dialog->Execute()) gChosenPath = dialog->FileName;
+
+  // Cancelled before anything was chosen in this run: an empty path would
+  // wipe out the stored one, so the file stays as it is and nothing is said.
+  if (gChosenPath.isEmpty()) return;
+
+  // A write error goes on to the general error display; the chosen path stays.
+  platform::WriteProfileString(SettingsFileName(), kSection, kKey, gChosenPath);
+  ShowNotice(message, QStringLiteral("Путь: ") + gChosenPath + QStringLiteral("- ПРОПИСАН."));
+}
+
+void CopySentenceToClipboard(QLineEdit* edit, TbsSkinMessage* message) {
+  if (edit) {
+    edit->selectAll();
+    // The field's own copy, which needs a selection; an empty field empties
+    // the clipboard, so that an earlier sentence is not pasted in its place.
+    if (edit->hasSelectedText())
+      edit->copy();
+    else
+      platform::SetClipboardText(QString());
+  }
+  ShowNotice(message, QStringLiteral("Строка занесена в буфер обмена."));
+}
+
+void LaunchDrawingProgram(TForm* owner, TbsSkinMessage* message) {
+  const QChar cr(13);
+  try {
+    const QString path = ReadDrawingProgramPath();
+    // Only a full path is started: a relative one (the default text among
+    // them) would depend on whatever the current folder happens to be.
+    const QFileInfo file(path);
+    if (file.isAbsolute() && file.isFile()) {
+      platform::ShellOpen(path);
+    } else {
+      ShowNotice(message, QStringLiteral("Файл acad.exe не найден.") + cr +
+                              QStringLiteral("Пропишите путь к нему") + cr +
+                              QStringLiteral("кликнув кнопку с папкой."));
+    }
+  } catch (const std::exception&) {
+    ShowNotice(message, QStringLiteral("Не корректен путь: ") + DrawingProgramPath + cr +
+                            QStringLiteral(". Возможно изменилось расположение файла автокада.") +
+                            QStringLiteral("Пропишите путь к нему снова") + cr +
+                            QStringLiteral("кликнув кнопку с папкой."));
+  }
+}

@@ -21,3 +21,16 @@ void CopySentenceToClipboard(QLineEdit* edit, TbsSkinMessage* message);
 void LaunchDrawingProgram(TForm* owner, TbsSkinMessage* message);
 // Refreshes ProgramFolder from the program's own file name.
 void TakeProgramFolder();
+
+// The settings file: ProgramFolder + "PatchMoment/PatchMoment.ini" (the
+// program folder is taken first when it is not known yet).
+QString SettingsFileName();
+// Reads section Patch, key Patch1 (default "Нет текста.") into
+// DrawingProgramPath and returns it; never fails.
+QString ReadDrawingProgramPath();
+// The path last confirmed in either window's dialog during this run (empty
+// until then): what the path button writes.
+QString ChosenDrawingProgramPath();
+// Back to the state at start: nothing chosen, nothing read, program folder
+// not taken. For tests, which start a new "run" for each case.
+void ResetHandoff();

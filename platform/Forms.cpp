@@ -114,8 +114,58 @@ void TForm::closeEvent(QCloseEvent* event) {
   if (FModalLoop) FModalLoop->quit();
 }
 
+bool TForm::Tabbable(const QWidget* w) {
+  return w && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisible();
+}
+
+void TForm::SetTabOrder(const QList<QWidget*>& order) {
+  FTabOrder.clear();
+  for (QWidget* w : order) FTabOrder.append(w);
+}
+
+QList<QWidget*> TForm::TabOrder() const {
+  QList<QWidget*> out;
+  for (const auto& w : FTabOrder)
+    if (w) out.append(w);
+  return out;
+}
+
+bool TForm::focusNextPrevChild(bool next) {
+  const QList<QWidget*> order = TabOrder();
+  if (order.isEmpty()) return QWidget::focusNextPrevChild(next);
+  // Where the focus is now: the listed control that holds it or contains it.
+  int current = -1;
+  QWidget* focus = focusWidget();
+  for (int i = 0; i < order.size() && focus; ++i)
+    if (order[i] == focus || order[i]->isAncestorOf(focus)) current = i;
+  const int n = order.size();
+  for (int step = 1; step <= n; ++step) {
+    const int i = current < 0 ? (next ? step - 1 : n - step)
+                              : ((current + (next ? step : -step)) % n + n) % n;
+    if (Tabbable(order[i])) {
+      order[i]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return true;
+}
+
+QWidget* TForm::FirstInTabOrder() const {
+  for (QWidget* w : TabOrder())
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) return w;
+  for (QWidget* w = FClient->nextInFocusChain(); w && w != FClient; w = w->nextInFocusChain()) {
+    if (!FClient->isAncestorOf(w)) continue;
+    if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this)) return w;
+  }
+  return nullptr;
+}
+
 void TForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (!focusWidget() || !isAncestorOf(focusWidget())) {
+    QWidget* first = ActiveControl ? ActiveControl : FirstInTabOrder();
+    if (first) first->setFocus(Qt::TabFocusReason);
+  }
   if (!event->spontaneous()) FireEvent(OnShow, this);
 }
 
@@ -244,7 +294,34 @@ void TApplication::ShowException(const QString& message) {
   box.exec();
 }
 
+namespace {
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+      return true;
+    default:
+      return false;
+  }
+}
+}  // namespace
+
 bool TApplication::notify(QObject* receiver, QEvent* event) {
+  // Input for a disabled window is dropped before it reaches any control.
+  if (receiver->isWidgetType() && IsUserInput(event->type())) {
+    if (auto* form = qobject_cast<TForm*>(static_cast<QWidget*>(receiver)->window());
+        form && !form->Enabled())
+      return true;
+  }
   try {
     return QApplication::notify(receiver, event);
   } catch (const std::exception& e) {

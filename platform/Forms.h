@@ -70,8 +70,10 @@ public:
   bool Visible() const { return isVisible(); }
   // Asks the window to close: OnClose decides the action (hide by default).
   void Close();
-  void SetEnabled(bool enabled) { setEnabled(enabled); }
-  bool Enabled() const { return isEnabled(); }
+  // A disabled window takes no input; its controls keep their looks (unlike
+  // QWidget::setEnabled, which would grey them all out).
+  void SetEnabled(bool enabled) { FInputEnabled = enabled; }
+  bool Enabled() const { return FInputEnabled && isEnabled(); }
 
   // Modal use: shows the window application-modal and runs a nested loop
   // until ModalResult becomes non-zero or the window is closed (mrCancel).
@@ -79,6 +81,15 @@ public:
   int ModalResult() const { return FModalResult; }
   void SetModalResult(int result);
   bool InModalLoop() const { return FModalLoop != nullptr; }
+
+  // The control that gets the focus when the window is shown and none of its
+  // controls has it; by default the first one in tab order.
+  QWidget* ActiveControl = nullptr;
+  QWidget* FirstInTabOrder() const;
+  // The order in which Tab walks the window's controls (nested ones included,
+  // flattened); controls not listed are not reached by Tab.
+  void SetTabOrder(const QList<QWidget*>& order);
+  QList<QWidget*> TabOrder() const;
 
   TCloseEvent OnClose;
   TNotifyEvent OnShow;
@@ -90,8 +101,11 @@ protected:
   void hideEvent(QHideEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
 private:
+  static bool Tabbable(const QWidget* w);
+  QList<QPointer<QWidget>> FTabOrder;
   void PlaceClient();
   TDialogKeyTarget* FindTarget(const std::function<bool(TDialogKeyTarget*)>& pred) const;
 
@@ -100,6 +114,7 @@ private:
   int FModalResult = mrNone;
   QEventLoop* FModalLoop = nullptr;
   bool FClosing = false;
+  bool FInputEnabled = true;
 };
 
 class TApplication : public QApplication {
@@ -120,6 +135,9 @@ public:
   void Run();
   void Terminate();
   bool Terminated() const { return FTerminated; }
+  // Clears a termination request (a test that ends the program may be
+  // followed by another in the same process).
+  void ResetTermination() { FTerminated = false; }
 
   // The general error display: a message box with the application title and
   // the error's text. Tests replace the box through OnException.

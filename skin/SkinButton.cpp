@@ -100,7 +100,9 @@ TbsGlyphTextPlacement PlaceGlyphAndText(const QRect& client, QSize glyph, QSize 
 }
 
 TbsSkinButton::TbsSkinButton(QWidget* parent)
-    : TbsSkinCustomControl(parent, QStringLiteral("button")), FRepeatTimer(new QTimer(this)) {
+    : TbsSkinCustomControl(parent, QStringLiteral("button")),
+      FRepeatTimer(new QTimer(this)),
+      FMorphTimer(new QTimer(this)) {
   resize(75, 25);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -108,6 +110,8 @@ TbsSkinButton::TbsSkinButton(QWidget* parent)
   connect(FRepeatTimer, &QTimer::timeout, this, [this] {
     if (FDown) ButtonClick();
   });
+  FMorphTimer->setInterval(kMorphInterval);
+  connect(FMorphTimer, &QTimer::timeout, this, &TbsSkinButton::MorphTick);
 }
 
 TbsSkinButton::~TbsSkinButton() = default;
@@ -141,6 +145,7 @@ void TbsSkinButton::SetDown(bool value) {
   if (FDown == value) return;
   FDown = value;
   if (FDown && FGroupIndex != 0) ReleaseGroup();
+  DownChanged();
   update();
 }
 
@@ -150,6 +155,7 @@ void TbsSkinButton::ReleaseGroup() {
   for (TbsSkinButton* b : siblings) {
     if (b != this && b->FGroupIndex == FGroupIndex && b->FDown) {
       b->FDown = false;
+      b->DownChanged();
       b->update();
     }
   }
@@ -170,28 +176,25 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     return;
   }
-  if (FCanFocused) {
-    setFocus(Qt::MouseFocusReason);
-    if (!hasFocus() && focusPolicy() != Qt::NoFocus && isVisible()) {
-      // Focus refused (another window is modal): ignore the press.
-      return;
-    }
-  }
+  if (FCanFocused) setFocus(Qt::MouseFocusReason);
   FMousePressed = true;
   if (FGroupIndex == 0) {
     if (!FDown) {
       FDown = true;
+      DownChanged();
       update();
     }
     if (RepeatMode) FRepeatTimer->start(RepeatInterval);
   } else {
     if (FDown && AllowAllUp) {
       FDown = false;
+      DownChanged();
       update();
       ButtonClick();
     } else if (!FDown) {
       FDown = true;
       ReleaseGroup();
+      DownChanged();
       update();
       ButtonClick();
     }
@@ -208,6 +211,7 @@ void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event) {
   StopRepeat();
   const bool wasDown = FDown;
   FDown = false;
+  DownChanged();
   update();
   if (wasDown && rect().contains(event->position().toPoint())) ButtonClick();
 }
@@ -216,6 +220,7 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event) {
   const bool in = rect().contains(event->position().toPoint());
   if (in != FMouseIn) {
     FMouseIn = in;
+    StartMorph();
     update();
   }
   QWidget::mouseMoveEvent(event);
@@ -223,12 +228,14 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event) {
 
 void TbsSkinButton::enterEvent(QEnterEvent* event) {
   FMouseIn = true;
+  StartMorph();
   update();
   QWidget::enterEvent(event);
 }
 
 void TbsSkinButton::leaveEvent(QEvent* event) {
   FMouseIn = false;
+  StartMorph();
   update();
   QWidget::leaveEvent(event);
 }
@@ -247,6 +254,7 @@ void TbsSkinButton::keyPressEvent(QKeyEvent* event) {
       FSpacePressed = true;
       if (FGroupIndex == 0) {
         FDown = true;
+        DownChanged();
         update();
         if (RepeatMode) {
           ButtonClick();
@@ -273,6 +281,7 @@ void TbsSkinButton::keyReleaseEvent(QKeyEvent* event) {
     if (FGroupIndex == 0) {
       StopRepeat();
       FDown = false;
+      DownChanged();
       update();
       ButtonClick();
     } else if (!FDown || AllowAllUp) {
@@ -286,6 +295,7 @@ void TbsSkinButton::keyReleaseEvent(QKeyEvent* event) {
 
 void TbsSkinButton::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
+  StartMorph();
   update();
 }
 
@@ -296,6 +306,7 @@ void TbsSkinButton::focusOutEvent(QFocusEvent* event) {
     FDown = false;
     StopRepeat();
   }
+  StartMorph();
   update();
 }
 
@@ -304,7 +315,10 @@ void TbsSkinButton::changeEvent(QEvent* event) {
     if (!isEnabled()) {
       StopRepeat();
       FMousePressed = FSpacePressed = false;
-      if (FGroupIndex == 0) FDown = false;
+      if (FGroupIndex == 0 && FDown) {
+        FDown = false;
+        DownChanged();
+      }
     }
     update();
   }
@@ -326,10 +340,10 @@ QImage TbsSkinButton::CurrentGlyph() const {
   return FGlyph.copy((n - 1) * gw, 0, gw, FGlyph.height());
 }
 
-void TbsSkinButton::DrawGlyphAndText(QPainter& p, const QRect& client, const QColor& textColor,
-                                     bool shifted) {
+void TbsSkinButton::DrawGlyphAndText(QPainter& p, const QRect& client, const TFont& textFont,
+                                     const QColor& textColor, bool shifted) {
   const QImage glyph = CurrentGlyph();
-  const QFont font = ToQFont(DefaultFont);
+  const QFont font = ToQFont(textFont);
   p.setFont(font);
   const QFontMetrics fm(font);
   QSize textSize = FCaption.isEmpty() ? QSize(0, 0) : fm.size(kTextFlags, FCaption);
@@ -348,7 +362,7 @@ void TbsSkinButton::DrawGlyphAndText(QPainter& p, const QRect& client, const QCo
 void TbsSkinButton::DrawPlain(QImage& image) {
   QPainter p(&image);
   const QRect r = image.rect();
-  const bool pressed = FDown && (FMouseIn || (hasFocus() && !FMousePressed) || FGroupIndex != 0);
+  const bool pressed = ShowsPressed();
   QColor frame, face;
   if (pressed && isEnabled()) {
     frame = ToQColor(kPlainNavy);
@@ -364,5 +378,5 @@ void TbsSkinButton::DrawPlain(QImage& image) {
   p.setPen(frame);
   p.drawRect(r.adjusted(0, 0, -1, -1));
   const QColor text = isEnabled() ? ToQColor(DefaultFont.Color) : ToQColor(clBtnShadow);
-  DrawGlyphAndText(p, r, text, pressed && isEnabled());
+  DrawGlyphAndText(p, r, DefaultFont, text, pressed && isEnabled());
 }

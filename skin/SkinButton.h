@@ -63,6 +63,21 @@ public:
   // The repeat timer, visible so that tests can drive it tick by tick.
   QTimer* RepeatTimer() const { return FRepeatTimer; }
 
+  // Morphing between the normal and the active image: the blend factor k
+  // (0 normal, 1 active), moved by 0.2 on every tick of a 20 ms timer while
+  // the change runs; the timer is visible so that tests can drive it.
+  static constexpr int kMorphSteps = 5;
+  static constexpr int kMorphInterval = 20;
+  double MorphFactor() const { return double(FMorphStep) / kMorphSteps; }
+  QTimer* MorphTimer() const { return FMorphTimer; }
+  // The record asks for morphing, the skin is loaded and its effects are on.
+  bool MorphingEnabled() const;
+
+  // Client rectangle of the skin image at the current size: with UseSkinSize
+  // off and a skin of mode 2 or 3 the image grows around the client
+  // rectangle's corners, and so does the client rectangle.
+  TRect SkinClientRect() const override;
+
   // TDialogKeyTarget
   bool IsDefaultTarget() const override { return Default; }
   bool IsCancelTarget() const override { return Cancel; }
@@ -71,8 +86,15 @@ public:
 
 protected:
   void DrawPlain(QImage& image) override;
-  // Glyph and caption into the client rectangle with the given text colour.
-  void DrawGlyphAndText(QPainter& p, const QRect& client, const QColor& textColor, bool shifted);
+  // The state image (disabled, down, active or normal, or a morph between
+  // the last two), then glyph, caption and focus rectangle.
+  bool DrawSkin(QImage& image) override;
+  bool FollowsSkinSize() const override { return UseSkinSize; }
+  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
+  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
+  // Glyph and caption into the client rectangle with the given font and text colour.
+  void DrawGlyphAndText(QPainter& p, const QRect& client, const TFont& font, const QColor& textColor,
+                        bool shifted);
   QImage CurrentGlyph() const;
 
   void mousePressEvent(QMouseEvent* event) override;
@@ -89,6 +111,16 @@ protected:
 private:
   void StopRepeat();
   void ReleaseGroup();
+  // Drawn pressed: down, and the mouse over it, or focused without a mouse
+  // button held, or latched in a group.
+  bool ShowsPressed() const;
+  bool GrowsAroundClient() const;
+  const TbsDataSkinButtonControl* ButtonRecord() const;
+  // Going down puts k at 1 and stops the morph; coming up lets it run again.
+  void DownChanged();
+  // Starts moving k towards the look the button should have now.
+  void StartMorph();
+  void MorphTick();
 
   bool FCanFocused = true;
   bool FDown = false;
@@ -100,4 +132,6 @@ private:
   bool FMousePressed = false;  // left button held on the button
   bool FSpacePressed = false;
   QTimer* FRepeatTimer;
+  QTimer* FMorphTimer;
+  int FMorphStep = 0;  // k = FMorphStep / kMorphSteps
 };

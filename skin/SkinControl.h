@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "skin/SkinCompose.h"
 #include "skin/SkinData.h"
 
 class TbsSkinControl : public QWidget {
@@ -60,5 +61,52 @@ public:
     DefaultFont = font;
     update();
   }
+  void SetSkinData(TbsSkinData* data) override;
+
+  // Finds the record and copies its look: picture ("pictureindex"), mask
+  // ("maskpictureindex"; none when out of range), skin rectangle, corner
+  // points, client rectangle and stretch flags; then the resize mode. A
+  // record that is no TbsDataSkinCustomControl (or not of the class the
+  // control needs) counts as no record at all.
+  void LookUpRecord() override;
+  void SkinWillChange() override;
+  // Looks the record up; without one applies DefaultWidth / DefaultHeight,
+  // with one the skin size (when the control follows it); then rebuilds the
+  // window region and repaints.
   void SkinChanged() override;
+
+  // The look copied from the record.
+  TbsResizeMode ResizeMode() const { return FResizeMode; }
+  const QImage& SkinPicture() const { return FPicture; }
+  const QImage& SkinMaskPicture() const { return FMaskPicture; }
+  const TRect& SkinRect() const { return FSkinRect; }
+  const TbsPieceLayout& SkinLayout() const { return FLayout; }
+  // The client rectangle of the skin image at the control's current size.
+  virtual TRect SkinClientRect() const;
+
+  // The record's piece `rect` of the picture composed at `size` the way the
+  // control composes its body; pixels outside the picture, and what the
+  // pieces do not cover, are `background`.
+  QImage ComposeSkinRect(const TRect& rect, QSize size, QRgb background = 0) const;
+  // The mask composed at the control's size, or a null image when there is
+  // no record or no mask picture.
+  QImage ComposeMask() const;
+  // Sets the window region from the mask, or removes it.
+  void UpdateRegion();
+
+protected:
+  // Whether the record's resize mode dictates the control's size (the skin
+  // size rule also runs in mode 1, which allows any size).
+  virtual bool FollowsSkinSize() const { return false; }
+  // Whether a record of this class gives the control its look.
+  virtual bool AcceptsRecord(const TbsDataSkinControl* record) const;
+  // The body composition: the piece by the resize mode.
+  virtual QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const;
+
+  void resizeEvent(QResizeEvent* event) override;
+
+  QImage FPicture, FMaskPicture;
+  TRect FSkinRect;
+  TbsPieceLayout FLayout;
+  TbsResizeMode FResizeMode = TbsResizeMode::rmNone;
 };

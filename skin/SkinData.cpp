@@ -1,7 +1,202 @@
 #include "skin/SkinData.h"
 
-TbsSkinData::TbsSkinData(QObject* owner) : QObject(owner) {}
-TbsSkinData::~TbsSkinData() = default;
+#include "platform/Exceptions.h"
+#include "platform/Forms.h"
+#include "platform/Messages.h"
+#include "skin/SkinBmp.h"
+#include "skin/StoredSkin.h"
 
-int TbsSkinData::FindObjectIndex(const QString&) const { return -1; }
-int TbsSkinData::FindControlIndex(const QString&) const { return -1; }
+#include <QCoreApplication>
+#include <QtEndian>
+
+namespace {
+[[noreturn]] void ReadError() { throw EReadError(QStringLiteral("Stream read error")); }
+
+qint32 ReadInt32(QByteArrayView data, qsizetype& pos) {
+  if (data.size() - pos < 4) ReadError();
+  const qint32 v = qFromLittleEndian<qint32>(data.data() + pos);
+  pos += 4;
+  return v;
+}
+
+char ReadByte(QByteArrayView data, qsizetype& pos) {
+  if (pos >= data.size()) ReadError();
+  return data[pos++];
+}
+
+// A flag byte, and the bitmap that follows it when the flag is 0.
+QImage ReadFlaggedPicture(QByteArrayView data, qsizetype& pos) {
+  if (ReadByte(data, pos) != 0) return {};
+  return ReadBmp(data, pos);
+}
+
+// Reads "SKINOBJECTS" or "SKINCONTROLS": entries name:type, each making a
+// record of the type's class that loads its keys from the section `name`.
+template <class R, class Make>
+void ReadRecordList(const TbsIniTable& ini, const QString& section, Make make,
+                    std::vector<std::unique_ptr<R>>& list) {
+  for (const QString& entry : ini.ReadList(section, QString())) {
+    const qsizetype colon = entry.indexOf(QLatin1Char(':'));
+    const QString name = colon < 0 ? QString() : entry.left(colon);
+    const QString type = colon < 0 ? QString() : entry.mid(colon + 1);
+    std::unique_ptr<R> record = make(type, name);
+    if (!record) continue;  // a type that names no record class
+    list.push_back(std::move(record));
+    list.back()->LoadFromIni(ini);
+  }
+}
+}  // namespace
+
+TbsSkinData::TbsSkinData(QObject* owner) : QObject(owner) {
+  // Colours are zero until the first reset gives them their defaults.
+  SkinColors = TbsDataSkinColors{0, 0, 0, 0, 0, 0, 0, 0};
+}
+
+TbsSkinData::~TbsSkinData() {
+  FEmpty = true;
+  FObjects.clear();
+  FControls.clear();
+}
+
+void TbsSkinData::SetCompressedStoredSkin(TbsCompressedStoredSkin* skin) {
+  FCompressedStoredSkin = skin;
+  if (skin) ReadStoredSkin(skin);
+}
+
+void TbsSkinData::SetResourceStrData(TbsResourceStrData* data) {
+  FResourceStrData = data;
+  BroadcastSkinNotice(WM_RESOURCESTRCHANGED);
+}
+
+TbsDataSkinObject* TbsSkinData::Object(int index) const {
+  return index >= 0 && index < ObjectCount() ? FObjects[std::size_t(index)].get() : nullptr;
+}
+
+TbsDataSkinControl* TbsSkinData::Control(int index) const {
+  return index >= 0 && index < ControlCount() ? FControls[std::size_t(index)].get() : nullptr;
+}
+
+int TbsSkinData::FindObjectIndex(const QString& name) const {
+  for (int i = 0; i < ObjectCount(); ++i)
+    if (FObjects[std::size_t(i)]->IDName == name) return i;
+  return -1;
+}
+
+int TbsSkinData::FindControlIndex(const QString& name) const {
+  for (int i = 0; i < ControlCount(); ++i)
+    if (FControls[std::size_t(i)]->IDName == name) return i;
+  return -1;
+}
+
+QImage TbsSkinData::ActivePicture(int index) const {
+  return index >= 0 && index < ActivePictureCount() ? FActivePictures[index] : QImage();
+}
+
+void TbsSkinData::ResetSkin() {
+  FObjects.clear();
+  FControls.clear();
+  FActivePictures.clear();
+  PopupWindow.WindowPictureIndex = -1;
+  PopupWindow.MaskPictureIndex = -1;
+  HintWindow.WindowPictureIndex = -1;
+  HintWindow.MaskPictureIndex = -1;
+  ActivePicturesNames.clear();
+  SkinColors.SetDefaults();
+  FPicture = QImage();
+  FInActivePicture = QImage();
+  FMask = QImage();
+  PictureName.clear();
+  InActivePictureName.clear();
+  MaskName.clear();
+  FEmpty = true;
+}
+
+void TbsSkinData::BroadcastSkinNotice(int msg) {
+  // Collected first: a receiver may close or destroy windows.
+  QList<QPointer<QObject>> targets;
+  TForm* owner = qobject_cast<TForm*>(parent());
+  if (owner) targets.append(owner);
+  if (Application)
+    for (TForm* form : Application->Forms())
+      if (form != owner) targets.append(form);
+  for (const QPointer<QObject>& target : targets) {
+    if (!target) continue;
+    TMessageEvent event(msg, this, 1000);
+    QCoreApplication::sendEvent(target, &event);
+  }
+}
+
+void TbsSkinData::ReadStoredSkin(TbsCompressedStoredSkin* skin) {
+  if (!skin || skin->IsStoredEmpty()) return;
+  FEmpty = true;
+  FChanging = true;
+  BroadcastSkinNotice(WM_SKINCHANGING);
+  ResetSkin();
+  bool tooNew = false;
+  try {
+    LoadContainer(skin->Inflate(), tooNew);
+  } catch (...) {
+    // Nothing half-read stays behind: the skin is empty, as before a load.
+    ResetSkin();
+    FChanging = false;
+    throw;
+  }
+  if (tooNew) {
+    FChanging = false;
+    return;
+  }
+  FEmpty = false;
+  BroadcastSkinNotice(WM_SKINCHANGED);
+  FChanging = false;
+  BroadcastSkinNotice(WM_SKINCHANGEDONE);
+}
+
+void TbsSkinData::LoadContainer(const QByteArray& data, bool& tooNew) {
+  qsizetype pos = 0;
+  const qint32 version = ReadInt32(data, pos);
+  if (version > 3) {
+    tooNew = true;
+    return;
+  }
+  FPicture = ReadFlaggedPicture(data, pos);
+  FInActivePicture = ReadFlaggedPicture(data, pos);
+  FMask = ReadFlaggedPicture(data, pos);
+  if (version == 2) {
+    // Two more pictures of the older container, read and dropped.
+    ReadFlaggedPicture(data, pos);
+    ReadFlaggedPicture(data, pos);
+  }
+  const qint32 count = ReadInt32(data, pos);
+  for (qint32 i = 0; i < count; ++i) FActivePictures.append(ReadBmp(data, pos));
+
+  TbsIniTable ini;
+  ini.SetText(QByteArrayView(data).sliced(pos));
+  LoadDescription(ini);
+}
+
+void TbsSkinData::LoadDescription(const TbsIniTable& ini) {
+  const QString version = QStringLiteral("VERSION");
+  SkinName = ini.ReadString(version, QStringLiteral("skinname"));
+  SkinAuthor = ini.ReadString(version, QStringLiteral("skinauthor"));
+  AuthorEmail = ini.ReadString(version, QStringLiteral("authoremail"));
+  AuthorURL = ini.ReadString(version, QStringLiteral("authorurl"));
+  SkinComments = ini.ReadString(version, QStringLiteral("skincomments"));
+
+  const QString pictures = QStringLiteral("PICTURES");
+  PictureName = ini.ReadString(pictures, QStringLiteral("picture"));
+  InActivePictureName = ini.ReadString(pictures, QStringLiteral("inactivepicture"));
+  MaskName = ini.ReadString(pictures, QStringLiteral("mask"));
+  ActivePicturesNames = ini.ReadList(pictures, QStringLiteral("activepictures"));
+
+  FormInfo = TbsDataSkinFormInfo();
+  FormInfo.LoadFromIni(ini, !MaskName.isEmpty());
+  PopupWindow = TbsDataSkinPopupWindow();
+  PopupWindow.LoadFromIni(ini);
+  HintWindow = TbsDataSkinHintWindow();
+  HintWindow.LoadFromIni(ini);
+  SkinColors.SetDefaults();
+  SkinColors.LoadFromIni(ini);
+
+  ReadRecordList(ini, QStringLiteral("SKINOBJECTS"), CreateObjectRecord, FObjects);
+  ReadRecordList(ini, QStringLiteral("SKINCONTROLS"), CreateControlRecord, FControls);
+}

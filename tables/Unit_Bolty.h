@@ -1,7 +1,18 @@
 #pragma once
+// The bolt window: maximum tightening torque of a bolt by thread diameter
+// and strength class, and the allowed range for a joint class worded for the
+// drawing.
 #include "platform/Forms.h"
-#include "skin/SkinData.h"
-#include "skin/SkinForm.h"
+
+class TOpenDialog;
+class TbsSkinButton;
+class TbsSkinComboBox;
+class TbsSkinData;
+class TbsSkinEdit;
+class TbsSkinForm;
+class TbsSkinLabel;
+class TbsSkinMessage;
+class TbsSkinStdLabel;
 
 class TForm_Bolty : public TForm {
   Q_OBJECT
@@ -10,8 +21,27 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsSkinMessage* bsSkinMessage1;
+  TbsSkinStdLabel* bsSkinStdLabel1;
+  TbsSkinStdLabel* bsSkinStdLabel2;
+  TbsSkinStdLabel* bsSkinStdLabel3;
+  TbsSkinComboBox* bsSkinComboBox1;
+  TbsSkinComboBox* bsSkinComboBox2;
+  TbsSkinComboBox* bsSkinComboBox3;
+  TbsSkinButton* bsSkinButton2;
+  TbsSkinEdit* bsSkinEdit1;
+  TbsSkinButton* bsSkinButton1;
+  TbsSkinLabel* bsSkinLabel1;
+  TbsSkinButton* bsSkinButton3;
+  TOpenDialog* OpenDialog1;
+  TbsSkinButton* bsSkinButton4;
 
   void FormClose(TObject* Sender, TCloseAction& Action);
+  void bsSkinButton2Click(TObject* Sender);
+  void bsSkinButton1Click(TObject* Sender);
+  void bsSkinButton3Click(TObject* Sender);
+  void bsSkinButton4Click(TObject* Sender);
+  void FormShow(TObject* Sender);
 };
 
 extern TForm_Bolty* Form_Bolty;

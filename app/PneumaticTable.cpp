@@ -1,0 +1,193 @@
+#include "app/PneumaticTable.h"
+
+#include <QPainter>
+
+namespace {
+
+// --- The data, as printed -----------------------------------------------------------
+
+struct TRowText {
+  const char* Name;
+  const char* Designation;
+  const char* Torque;
+  const char* Wrench;
+};
+
+const TRowText kGroup1[] = {
+    {"Гайка М12х1,5", "374616", "22…28", "17"},
+    {"Гайка М16х1,5", "374639", "32…40", "22"},
+    {"Гайка М22х1,5", "374640", "40…50", "27"},
+    {"Гайка М26х1,5", "375040", "40…50", "36"},
+    {"Гайка переходная", "374895", "40…50", "27"},
+};
+const TRowText kGroup2[] = {
+    {"Гайка стяжная 6", "405622", "10…12", "14"},
+    {"Гайка стяжная 8", "405623", "12…16", "17"},
+    {"Гайка стяжная 10", "405647", "16…22", "19"},
+    {"Гайка стяжная 12", "405648", "22…28", "22"},
+    {"Гайка стяжная 16", "405676", "32…40", "27"},
+    {"Гайка стяжная 18", "405690", "40…50", "32"},
+};
+const TRowText kGroup3[] = {
+    {"Гайка угольника, тройника привертного 6", "", "32…40", "14"},
+    {"Гайки угольников привертных 10, 12, 18", "", "40…50", "19, 22, 32"},
+    {"Гайки стяжные не трубопроводах медных", "", "35…60", "32"},
+    {"Гайки шланга тефлонового (М26х1,5)", "", "40…50", ""},
+    {"Гайки стяжные тормозных шлангов", "", "40…50", "22"},
+};
+const TRowText kGroup4[] = {
+    {"Пробка М12х1,5", "378513, 378515", "22…28", "17"},
+    {"Пробка М16х1,5", "378520", "32…40", "24"},
+    {"Пробка М22х1,5", "378609", "40…50", "27"},
+    {"Пробка М26х1,5", "378629", "40…50", "32"},
+};
+const TRowText kGroup5[] = {
+    {"Штуцеры вверные М12х1,5", "", "22…28", ""},
+    {"Штуцеры ввертные М16х1,5", "", "32…40", ""},
+    {"Штуцеры ввертные М22х1,5", "", "40…50", ""},
+    {"Штуцеры ввертные М26х1,5", "", "40…50", ""},
+    {"Штуцеры КГ1/2", "", "40…50", ""},
+};
+const TRowText kGroup6[] = {
+    {"Клапан контрольный (М12х1,5)", "", "22…28", ""},
+    {"Переходник под глушитель 103-3511156", "", "22…28", ""},
+};
+
+template <std::size_t N>
+TFittingGroup MakeGroup(TFittingLayout layout, const TRowText (&rows)[N]) {
+  TFittingGroup g{layout, {}};
+  for (const TRowText& r : rows)
+    g.Rows.push_back({QString::fromUtf8(r.Name), QString::fromUtf8(r.Designation),
+                      QString::fromUtf8(r.Torque), QString::fromUtf8(r.Wrench)});
+  return g;
+}
+
+// --- The picture's geometry ------------------------------------------------------------
+//
+//   title band      y 2 .. 25, centred bold text over the whole width
+//   header row      y 28, 20 px high, four columns, bold
+//   groups          rows 16 px high, 10 px of white between groups; the header
+//                   and the first group form one ruled block
+//   columns         name | designation | torque | wrench size, their borders at
+//                   the x positions below; a group without designation has one
+//                   name cell over the first two columns, and the last two
+//                   groups stop after the torque column
+constexpr int kColumnX[5] = {3, 163, 257, 333, 405};
+constexpr int kTitleTop = 2;
+constexpr int kTitleHeight = 24;
+constexpr int kHeaderTop = 28;
+constexpr int kHeaderHeight = 20;
+constexpr int kRowHeight = 16;
+constexpr int kGroupGap = 10;
+constexpr int kTitlePx = 15;
+constexpr int kTextPx = 12;
+
+QRect Box(int left, int right, int top, int height) { return QRect(left, top, right - left + 1, height + 1); }
+
+// Column borders a row of the layout has, left to right.
+std::vector<int> Borders(TFittingLayout layout) {
+  switch (layout) {
+    case TFittingLayout::Full: return {kColumnX[0], kColumnX[1], kColumnX[2], kColumnX[3], kColumnX[4]};
+    case TFittingLayout::NoDesignation: return {kColumnX[0], kColumnX[2], kColumnX[3], kColumnX[4]};
+    case TFittingLayout::NameTorque: return {kColumnX[0], kColumnX[2], kColumnX[3]};
+  }
+  return {};
+}
+
+// Where every group begins (its first row's top line).
+std::vector<int> GroupTops() {
+  std::vector<int> tops;
+  int y = kHeaderTop + kHeaderHeight;
+  for (const TFittingGroup& g : PneumaticGroups()) {
+    tops.push_back(y);
+    y += static_cast<int>(g.Rows.size()) * kRowHeight + kGroupGap;
+  }
+  return tops;
+}
+
+}  // namespace
+
+QString PneumaticTitle() { return QStringLiteral("Моменты затяжки деталей пневмоарматуры"); }
+
+QStringList PneumaticHeader() {
+  return {QStringLiteral("Наименование"), QStringLiteral("Обозначение"), QStringLiteral("М кр, Н*м"),
+          QStringLiteral("S кл")};
+}
+
+const std::vector<TFittingGroup>& PneumaticGroups() {
+  static const std::vector<TFittingGroup> groups = {
+      MakeGroup(TFittingLayout::Full, kGroup1),          MakeGroup(TFittingLayout::Full, kGroup2),
+      MakeGroup(TFittingLayout::NoDesignation, kGroup3), MakeGroup(TFittingLayout::Full, kGroup4),
+      MakeGroup(TFittingLayout::NameTorque, kGroup5),    MakeGroup(TFittingLayout::NameTorque, kGroup6),
+  };
+  return groups;
+}
+
+QSize PneumaticTableSize() { return QSize(415, 537); }
+
+QFont PneumaticTableFont(const TTableCell& cell) {
+  QFont f(QStringLiteral("Arial"));
+  f.setPixelSize(cell.PixelSize);
+  f.setBold(cell.Bold);
+  return f;
+}
+
+std::vector<TTableCell> PneumaticTableCells() {
+  std::vector<TTableCell> cells;
+  cells.push_back({Box(kColumnX[0], kColumnX[4], kTitleTop, kTitleHeight - 1), PneumaticTitle(), kTitlePx, true, true});
+  const QStringList header = PneumaticHeader();
+  for (int c = 0; c < 4; ++c)
+    cells.push_back({Box(kColumnX[c], kColumnX[c + 1], kHeaderTop, kHeaderHeight), header[c], kTextPx, true, true});
+  const auto tops = GroupTops();
+  const auto& groups = PneumaticGroups();
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const std::vector<int> x = Borders(groups[g].Layout);
+    int y = tops[g];
+    for (const TFittingRow& r : groups[g].Rows) {
+      QStringList texts{r.Name};
+      if (groups[g].Layout == TFittingLayout::Full) texts << r.Designation;
+      texts << r.Torque;
+      if (groups[g].Layout != TFittingLayout::NameTorque) texts << r.Wrench;
+      for (int c = 0; c < texts.size(); ++c)
+        cells.push_back({Box(x[c], x[c + 1], y, kRowHeight), texts[c], kTextPx, false, c > 0});
+      y += kRowHeight;
+    }
+  }
+  return cells;
+}
+
+std::vector<QRect> PneumaticTableRules() {
+  std::vector<QRect> rules;
+  auto hline = [&](int x0, int x1, int y) { rules.push_back(QRect(x0, y, x1 - x0 + 1, 1)); };
+  auto vline = [&](int x, int y0, int y1) { rules.push_back(QRect(x, y0, 1, y1 - y0 + 1)); };
+  // Header.
+  hline(kColumnX[0], kColumnX[4], kHeaderTop);
+  for (int x : kColumnX) vline(x, kHeaderTop, kHeaderTop + kHeaderHeight);
+  const auto tops = GroupTops();
+  const auto& groups = PneumaticGroups();
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const std::vector<int> x = Borders(groups[g].Layout);
+    const int top = tops[g];
+    const int rows = static_cast<int>(groups[g].Rows.size());
+    for (int r = 0; r <= rows; ++r) hline(x.front(), x.back(), top + r * kRowHeight);
+    for (int b : x) vline(b, top, top + rows * kRowHeight);
+  }
+  return rules;
+}
+
+QImage DrawPneumaticTable() {
+  QImage image(PneumaticTableSize(), QImage::Format_Grayscale8);
+  image.fill(255);
+  QPainter p(&image);
+  p.setPen(Qt::black);
+  for (const QRect& r : PneumaticTableRules()) p.fillRect(r, Qt::black);
+  p.setRenderHint(QPainter::TextAntialiasing, true);
+  for (const TTableCell& cell : PneumaticTableCells()) {
+    if (cell.Text.isEmpty()) continue;
+    p.setFont(PneumaticTableFont(cell));
+    const QRect inner = cell.Box.adjusted(kPneumaticCellPadding, 1, -kPneumaticCellPadding, 0);
+    p.drawText(inner, (cell.Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
+               cell.Text);
+  }
+  return image;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The inner loops of the effects: pixels drawn through rows of AlphaMulTable.
+// Where the processor has 64-byte byte permutes (AVX-512 VBMI), a whole row
+// of the table sits in four registers and sixteen pixels are looked up at
+// once; elsewhere one pixel at a time. Both give the same bytes.
+#include <cstdint>
+
+namespace alphafx {
+
+// `count` pixels from `p` (bytes B, G, R, A): colours through `lut` (a row
+// of AlphaMulTable), alpha := `alpha`.
+void BlendRun(std::uint8_t* p, int count, const std::uint8_t* lut, std::uint8_t alpha);
+// The same for `rows` runs of `count` pixels, `stride` bytes apart (a
+// rectangle of the picture).
+void BlendBlock(std::uint8_t* p, int stride, int rows, int count, const std::uint8_t* lut,
+                std::uint8_t alpha);
+// The same with a level per pixel: pixel i is drawn at levels[i].
+void BlendLevels(std::uint8_t* p, int count, const std::uint8_t* levels);
+
+// The same with the level given through each pixel's angle:
+// pixel i is drawn at levelOfAngle[angles[i]].
+void BlendAngles(std::uint8_t* p, int count, const std::uint16_t* angles, const std::uint8_t* levelOfAngle);
+
+// Whether the wide loops can run here, and a switch to use them or not (on
+// by default where they can run; tests and benchmarks compare both).
+bool VectorPixelsAvailable();
+void UseVectorPixels(bool use);
+bool VectorPixelsInUse();
+
+}  // namespace alphafx

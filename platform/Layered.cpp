@@ -1,0 +1,185 @@
+#include "platform/Layered.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace platform {
+
+namespace {
+
+// The translucent top-level that shows a layered window's picture.
+class TLayerSurface : public QWidget {
+public:
+  TLayerSurface()
+      : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                             Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setObjectName(QStringLiteral("LayerSurface"));
+  }
+
+  void SetPicture(const QImage& picture) {
+    FPicture = picture;
+    update();
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, FPicture);
+  }
+
+private:
+  QImage FPicture;  // premultiplied, or opaque
+};
+
+// Everything a layered window carries; a child object of the window, so it
+// goes away with it.
+class TLayerState : public QObject {
+public:
+  explicit TLayerState(QWidget* window) : QObject(window), FWindow(window) {
+    setObjectName(QStringLiteral("LayerState"));
+    FSavedOpacity = window->windowOpacity();
+    window->installEventFilter(this);
+  }
+
+  ~TLayerState() override { Unlayer(); }
+
+  // Closes the layer and gives the window back its own look; the last frame
+  // stays readable.
+  void Unlayer() {
+    delete FSurface;
+    if (FWindow) {
+      FWindow->removeEventFilter(this);
+      if (FTransparent) FWindow->setWindowOpacity(FSavedOpacity);
+    }
+    FTransparent = false;
+    Layered = false;
+  }
+
+  void Relayer() {
+    if (Layered) return;
+    Layered = true;
+    Count = 0;
+    Frame = QImage();
+    Flags = 0;
+    if (FWindow) {
+      FSavedOpacity = FWindow->windowOpacity();
+      FWindow->installEventFilter(this);
+    }
+  }
+
+  void Push(const QPoint& origin, const QImage& frame, int flags) {
+    Frame = frame.copy();
+    Flags = flags;
+    Origin = origin;
+    ++Count;
+    if (!FSurface) FSurface = new TLayerSurface;
+    // What the surface paints: the premultiplied picture, or the colours alone.
+    QImage shown(Frame.constBits(), Frame.width(), Frame.height(), Frame.bytesPerLine(),
+                 (flags & ULW_ALPHA) ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    FSurface->SetPicture(shown.copy());
+    FSurface->setGeometry(QRect(origin, Frame.size()));
+    if (FWindow && FWindow->isVisible()) ShowSurface();
+    // The window's own painting no longer shows through.
+    if (FWindow && !FTransparent) {
+      FWindow->setWindowOpacity(0.0);
+      FTransparent = true;
+    }
+  }
+
+  QWidget* Surface() const { return FSurface; }
+
+  bool Layered = true;
+  QImage Frame;
+  int Flags = 0;
+  QPoint Origin;
+  int Count = 0;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == FWindow && FSurface && Count > 0) {
+      if (event->type() == QEvent::Show) ShowSurface();
+      else if (event->type() == QEvent::Hide) FSurface->hide();
+    }
+    return false;
+  }
+
+private:
+  void ShowSurface() {
+    if (FSurface->isVisible()) return;
+    FSurface->show();
+    if (FWindow && FSurface->windowHandle() && FWindow->windowHandle())
+      FSurface->windowHandle()->setTransientParent(FWindow->windowHandle());
+    FSurface->raise();
+  }
+
+  QPointer<QWidget> FWindow;
+  QPointer<TLayerSurface> FSurface;
+  qreal FSavedOpacity = 1.0;
+  bool FTransparent = false;
+};
+
+TLayerState* StateOf(const QWidget* window) {
+  if (!window) return nullptr;
+  return window->findChild<TLayerState*>(QStringLiteral("LayerState"), Qt::FindDirectChildrenOnly);
+}
+
+}  // namespace
+
+void SetLayered(QWidget* window, bool layered) {
+  if (!window) return;
+  TLayerState* state = StateOf(window);
+  if (layered) {
+    if (state) state->Relayer();
+    else new TLayerState(window);
+  } else if (state) {
+    state->Unlayer();
+  }
+}
+
+bool IsLayered(const QWidget* window) {
+  const TLayerState* state = StateOf(window);
+  return state && state->Layered;
+}
+
+bool UpdateLayeredWindow(QWidget* window, const QPoint& origin, const QImage& image, int flags) {
+  TLayerState* state = StateOf(window);
+  if (!state || !state->Layered || image.isNull() || image.depth() != 32) return false;
+  if (!(flags & (ULW_ALPHA | ULW_OPAQUE))) return false;
+  state->Push(origin, image, flags);
+  return true;
+}
+
+QImage LayeredFrame(const QWidget* window) {
+  const TLayerState* state = StateOf(window);
+  return state ? state->Frame : QImage();
+}
+
+int LayeredFlags(const QWidget* window) {
+  const TLayerState* state = StateOf(window);
+  return state ? state->Flags : 0;
+}
+
+QPoint LayeredOrigin(const QWidget* window) {
+  const TLayerState* state = StateOf(window);
+  return state ? state->Origin : QPoint();
+}
+
+int LayeredUpdateCount(const QWidget* window) {
+  const TLayerState* state = StateOf(window);
+  return state ? state->Count : 0;
+}
+
+QWidget* LayerWidget(const QWidget* window) {
+  const TLayerState* state = StateOf(window);
+  return state ? state->Surface() : nullptr;
+}
+
+}  // namespace platform

@@ -1,0 +1,214 @@
+#include "skin/SkinBmp.h"
+
+#include "platform/Exceptions.h"
+
+#include <QtEndian>
+#include <cstring>
+
+namespace {
+constexpr quint32 kFileHeader = 14;
+constexpr quint32 BI_RGB = 0;
+constexpr int kMaxSide = 32768;
+
+[[noreturn]] void Invalid() { throw EReadError(QStringLiteral("Bitmap image is not valid")); }
+
+quint32 U32(const uchar* p) { return qFromLittleEndian<quint32>(p); }
+quint16 U16(const uchar* p) { return qFromLittleEndian<quint16>(p); }
+qint32 I32(const uchar* p) { return qFromLittleEndian<qint32>(p); }
+
+qint64 RowBytes(int width, int bits) { return ((qint64(width) * bits + 31) / 32) * 4; }
+}  // namespace
+
+TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos) {
+  if (pos < 0 || data.size() - pos < qsizetype(kFileHeader) + 4)
+    throw EReadError(QStringLiteral("Stream read error"));
+  const auto* p = reinterpret_cast<const uchar*>(data.data()) + pos;
+  if (p[0] != 'B' || p[1] != 'M') Invalid();
+  TBmpInfo info;
+  info.FileSize = U32(p + 2);
+  info.PixelOffset = U32(p + 10);
+  const quint32 headerSize = U32(p + 14);
+  // The file must hold its headers and must lie inside the data.
+  if (info.FileSize > quint64(data.size() - pos)) throw EReadError(QStringLiteral("Stream read error"));
+  if (headerSize != 12 && (headerSize < 40 || headerSize > 124)) Invalid();
+  if (info.FileSize < kFileHeader + headerSize) Invalid();
+  const uchar* h = p + kFileHeader;
+  int planes;
+  if (headerSize == 12) {
+    info.Width = U16(h + 4);
+    info.Height = U16(h + 6);
+    planes = U16(h + 8);
+    info.BitCount = U16(h + 10);
+  } else {
+    info.Width = I32(h + 4);
+    info.Height = I32(h + 8);
+    planes = U16(h + 12);
+    info.BitCount = U16(h + 14);
+    info.Compression = U32(h + 16);
+  }
+  if (planes != 1 || info.Width <= 0 || info.Width > kMaxSide || info.Height == 0 ||
+      info.Height < -kMaxSide || info.Height > kMaxSide)
+    Invalid();
+  switch (info.BitCount) {
+    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    default: Invalid();
+  }
+  if (info.BitCount <= 8) {
+    const quint32 used = headerSize == 12 ? 0 : U32(h + 32);
+    const quint32 full = 1u << info.BitCount;
+    info.ColorCount = int(used == 0 || used > full ? full : used);
+    const quint32 entry = headerSize == 12 ? 3 : 4;
+    if (kFileHeader + headerSize + quint64(info.ColorCount) * entry > info.FileSize) Invalid();
+  }
+  return info;
+}
+
+QImage ReadBmp(QByteArrayView data, qsizetype& pos) {
+  const TBmpInfo info = ReadBmpInfo(data, pos);
+  const auto* file = reinterpret_cast<const uchar*>(data.data()) + pos;
+  const quint32 headerSize = U32(file + 14);
+  const int width = info.Width;
+  const int height = info.Height < 0 ? -info.Height : info.Height;
+  QImage image;
+
+  if (info.Compression != BI_RGB) {
+    // Run-length and bit-field pictures: the platform's decoder, confined to
+    // this file's bytes.
+    const QByteArray slice = QByteArray::fromRawData(data.data() + pos, info.FileSize);
+    image = QImage::fromData(slice, "BMP");
+    if (image.isNull()) Invalid();
+    if (image.depth() > 8 && image.format() != QImage::Format_RGB32)
+      image = image.convertToFormat(QImage::Format_RGB32);
+    pos += info.FileSize;
+    return image;
+  }
+
+  const qint64 row = RowBytes(width, info.BitCount);
+  if (info.PixelOffset < kFileHeader + headerSize || info.PixelOffset > info.FileSize ||
+      row * height > qint64(info.FileSize - info.PixelOffset))
+    Invalid();
+  const uchar* pixels = file + info.PixelOffset;
+  auto source = [&](int y) { return pixels + row * (info.Height < 0 ? y : height - 1 - y); };
+
+  if (info.BitCount <= 8) {
+    image = QImage(width, height, QImage::Format_Indexed8);
+    if (image.isNull()) Invalid();
+    QList<QRgb> table(1 << info.BitCount, qRgb(0, 0, 0));
+    const uchar* c = file + kFileHeader + headerSize;
+    const int entry = headerSize == 12 ? 3 : 4;
+    for (int i = 0; i < info.ColorCount; ++i, c += entry) table[i] = qRgb(c[2], c[1], c[0]);
+    image.setColorTable(table);
+    const int bits = info.BitCount;
+    const int mask = (1 << bits) - 1;
+    for (int y = 0; y < height; ++y) {
+      const uchar* s = source(y);
+      uchar* d = image.scanLine(y);
+      if (bits == 8) {
+        std::memcpy(d, s, size_t(width));
+        continue;
+      }
+      for (int x = 0; x < width; ++x) {
+        const int bit = x * bits;
+        d[x] = uchar((s[bit >> 3] >> (8 - bits - (bit & 7))) & mask);
+      }
+    }
+    pos += info.FileSize;
+    return image;
+  }
+
+  image = QImage(width, height, QImage::Format_RGB32);
+  if (image.isNull()) Invalid();
+  for (int y = 0; y < height; ++y) {
+    const uchar* s = source(y);
+    auto* d = reinterpret_cast<QRgb*>(image.scanLine(y));
+    switch (info.BitCount) {
+      case 24: {
+        // Four pixels from three little-endian words: B G R B | G R B G | R B G R.
+        int x = 0;
+        for (; x + 4 <= width; x += 4, s += 12) {
+          quint32 a, b, c;
+          std::memcpy(&a, s, 4);
+          std::memcpy(&b, s + 4, 4);
+          std::memcpy(&c, s + 8, 4);
+          d[x] = 0xFF000000u | (a & 0xFFFFFFu);
+          d[x + 1] = 0xFF000000u | (a >> 24) | ((b & 0xFFFFu) << 8);
+          d[x + 2] = 0xFF000000u | (b >> 16) | ((c & 0xFFu) << 16);
+          d[x + 3] = 0xFF000000u | (c >> 8);
+        }
+        for (; x < width; ++x, s += 3) d[x] = qRgb(s[2], s[1], s[0]);
+        break;
+      }
+      case 32:
+        for (int x = 0; x < width; ++x, s += 4) d[x] = qRgb(s[2], s[1], s[0]);
+        break;
+      default: {  // 16: five bits per channel
+        for (int x = 0; x < width; ++x, s += 2) {
+          const int v = s[0] | (s[1] << 8);
+          const int r = (v >> 10) & 31, g = (v >> 5) & 31, b = v & 31;
+          d[x] = qRgb(r << 3 | r >> 2, g << 3 | g >> 2, b << 3 | b >> 2);
+        }
+      }
+    }
+  }
+  pos += info.FileSize;
+  return image;
+}
+
+QByteArray WriteBmp(const QImage& image, int bits) {
+  if (image.isNull() || (bits != 1 && bits != 4 && bits != 8 && bits != 24))
+    throw EInvalidOperation(QStringLiteral("Cannot write a bitmap of this depth"));
+  QImage src = image;
+  if (bits == 24) {
+    src = image.convertToFormat(QImage::Format_RGB32);
+  } else if (image.format() != QImage::Format_Indexed8 || image.colorCount() > (1 << bits)) {
+    throw EInvalidOperation(QStringLiteral("A palette picture needs an indexed image"));
+  }
+  const int width = src.width(), height = src.height();
+  const int colors = bits == 24 ? 0 : (1 << bits);
+  const qint64 row = RowBytes(width, bits);
+  const quint32 offset = kFileHeader + 40 + quint32(colors) * 4;
+  const quint32 size = offset + quint32(row * height);
+
+  QByteArray out(qsizetype(size), '\0');
+  auto* p = reinterpret_cast<uchar*>(out.data());
+  p[0] = 'B';
+  p[1] = 'M';
+  qToLittleEndian<quint32>(size, p + 2);
+  qToLittleEndian<quint32>(offset, p + 10);
+  uchar* h = p + kFileHeader;
+  qToLittleEndian<quint32>(40, h);
+  qToLittleEndian<qint32>(width, h + 4);
+  qToLittleEndian<qint32>(height, h + 8);
+  qToLittleEndian<quint16>(1, h + 12);
+  qToLittleEndian<quint16>(quint16(bits), h + 14);
+  qToLittleEndian<quint32>(BI_RGB, h + 16);
+  qToLittleEndian<quint32>(quint32(row * height), h + 20);
+  qToLittleEndian<qint32>(2835, h + 24);  // 72 dpi
+  qToLittleEndian<qint32>(2835, h + 28);
+  qToLittleEndian<quint32>(quint32(colors), h + 32);
+  uchar* c = h + 40;
+  for (int i = 0; i < colors; ++i, c += 4) {
+    const QRgb rgb = i < src.colorCount() ? src.color(i) : qRgb(0, 0, 0);
+    c[0] = uchar(qBlue(rgb));
+    c[1] = uchar(qGreen(rgb));
+    c[2] = uchar(qRed(rgb));
+  }
+  for (int y = 0; y < height; ++y) {
+    uchar* d = p + offset + row * (height - 1 - y);  // bottom-up
+    const uchar* s = src.constScanLine(y);
+    if (bits == 24) {
+      const auto* px = reinterpret_cast<const QRgb*>(s);
+      for (int x = 0; x < width; ++x, d += 3) {
+        d[0] = uchar(qBlue(px[x]));
+        d[1] = uchar(qGreen(px[x]));
+        d[2] = uchar(qRed(px[x]));
+      }
+      continue;
+    }
+    for (int x = 0; x < width; ++x) {
+      const int bit = x * bits;
+      d[bit >> 3] |= uchar((s[x] & ((1 << bits) - 1)) << (8 - bits - (bit & 7)));
+    }
+  }
+  return out;
+}

@@ -1,0 +1,138 @@
+// The push button's skinned look: the state images of its record, the text
+// colours and font, the focus rectangle and the morph between the normal and
+// the active image. Behaviour and the plain look live in SkinButton.cpp.
+#include "skin/SkinButton.h"
+
+#include <QPainter>
+
+namespace {
+// The state rectangle, or the normal one when the skin leaves it empty.
+const TRect& OrNormal(const TRect& state, const TRect& normal) { return state.IsEmpty() ? normal : state; }
+}  // namespace
+
+bool TbsSkinButton::ShowsPressed() const {
+  return FDown && (FMouseIn || (hasFocus() && !FMousePressed) || FGroupIndex != 0);
+}
+
+bool TbsSkinButton::AcceptsRecord(const TbsDataSkinControl* record) const {
+  return dynamic_cast<const TbsDataSkinButtonControl*>(record) != nullptr;
+}
+
+const TbsDataSkinButtonControl* TbsSkinButton::ButtonRecord() const {
+  if (FIndex < 0 || !FSkinData) return nullptr;
+  return dynamic_cast<const TbsDataSkinButtonControl*>(FSkinData->Control(FIndex));
+}
+
+bool TbsSkinButton::GrowsAroundClient() const {
+  return !UseSkinSize && (FResizeMode == TbsResizeMode::rmAcross || FResizeMode == TbsResizeMode::rmDown);
+}
+
+QImage TbsSkinButton::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
+  // The mask goes through here too, so the region always fits the image.
+  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
+  return TbsSkinCustomControl::ComposeBody(piece, size, background);
+}
+
+TRect TbsSkinButton::SkinClientRect() const {
+  if (!GrowsAroundClient()) return TbsSkinCustomControl::SkinClientRect();
+  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
+  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size())
+      .ClientRect;
+}
+
+bool TbsSkinButton::MorphingEnabled() const {
+  const TbsDataSkinButtonControl* record = ButtonRecord();
+  return record && record->Morphing && FSkinData && !FSkinData->Empty() && FSkinData->EnableSkinEffects;
+}
+
+void TbsSkinButton::DownChanged() {
+  if (FDown) {
+    FMorphStep = kMorphSteps;
+    FMorphTimer->stop();
+  } else {
+    StartMorph();
+  }
+}
+
+void TbsSkinButton::StartMorph() {
+  if (FDown) return;  // k stays at 1 while the button is down
+  LookUpRecord();
+  const int target = IsActive() ? kMorphSteps : 0;
+  if (!MorphingEnabled()) {
+    FMorphTimer->stop();
+    FMorphStep = target;
+    return;
+  }
+  if (FMorphStep != target && !FMorphTimer->isActive()) FMorphTimer->start();
+}
+
+void TbsSkinButton::MorphTick() {
+  const int target = (FDown || IsActive()) ? kMorphSteps : 0;
+  if (FMorphStep < target)
+    ++FMorphStep;
+  else if (FMorphStep > target)
+    --FMorphStep;
+  if (FMorphStep == target) FMorphTimer->stop();
+  update();
+}
+
+bool TbsSkinButton::DrawSkin(QImage& image) {
+  const TbsDataSkinButtonControl* record = ButtonRecord();
+  if (!record || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return false;
+
+  // The state: disabled (when the skin has a disabled image), pressed,
+  // active (focused or under the mouse), or normal.
+  const bool enabled = isEnabled();
+  const bool disabledLook = !enabled && !record->DisabledSkinRect.IsEmpty();
+  const bool pressed = !disabledLook && ShowsPressed();
+  const bool active = !disabledLook && !pressed && IsActive();
+  TRect rect = FSkinRect;
+  TColor color = record->FontColor;
+  if (disabledLook) {
+    rect = record->DisabledSkinRect;
+  } else if (pressed) {
+    rect = OrNormal(record->DownSkinRect, FSkinRect);
+    color = record->DownFontColor;
+  } else if (active) {
+    rect = OrNormal(record->ActiveSkinRect, FSkinRect);
+    color = record->ActiveFontColor;
+  }
+  if (!enabled)
+    color = record->DisabledFontColor;
+  else if (!UseSkinFontColor)
+    color = DefaultFont.Color;
+
+  QImage body;
+  if (enabled && !pressed && FMorphTimer->isActive() && MorphingEnabled()) {
+    // Half-way between the normal and the active image.
+    const QImage normal = ComposeSkinRect(FSkinRect, size());
+    const QImage hot = ComposeSkinRect(OrNormal(record->ActiveSkinRect, FSkinRect), size());
+    body = MorphBlend(normal, hot, MorphFactor(), record->MorphKind);
+  } else {
+    body = ComposeSkinRect(rect, size());
+  }
+  if (body.isNull()) return false;
+
+  QPainter p(&image);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(0, 0, body);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+
+  TFont font = DefaultFont;
+  if (UseSkinFont) {
+    // Name, height and style from the skin; the character set stays ours.
+    font.Name = record->FontName;
+    font.Height = record->FontHeight;
+    font.Style = record->FontStyle;
+  }
+  const QRect client = SkinClientRect().ToQRect();
+  DrawGlyphAndText(p, client, font, ToQColor(color), pressed);
+  if (record->ShowFocus && hasFocus() && !client.isEmpty()) {
+    QPen pen(ToQColor(color));
+    pen.setStyle(Qt::DotLine);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(client.adjusted(0, 0, -1, -1));
+  }
+  return true;
+}

@@ -1,0 +1,175 @@
+#include "skin/StoredSkin.h"
+
+#include "platform/Exceptions.h"
+#include "skin/SkinBmp.h"
+#include "skin/SkinIni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <zlib.h>
+
+namespace {
+constexpr int kPull = 4096;
+constexpr char kPropertyName[] = "CompressedData";
+constexpr char kValueBinary = 10;
+
+[[noreturn]] void CompressionError() { throw EDecompressionError(QStringLiteral("compression error")); }
+
+void AppendInt32(QByteArray& out, qint32 v) {
+  char b[4];
+  qToLittleEndian<qint32>(v, b);
+  out.append(b, 4);
+}
+
+QByteArray ReadExactly(QIODevice& in, qint64 n) {
+  QByteArray bytes = in.read(n);
+  if (bytes.size() != n) throw EReadError(QStringLiteral("Stream read error"));
+  return bytes;
+}
+
+qint32 ReadInt32(QIODevice& in) { return qFromLittleEndian<qint32>(ReadExactly(in, 4).constData()); }
+
+// A bitmap file of the skin folder, as its bytes: it must be a sound BMP
+// whose header size lies within the file.
+QByteArray LoadBitmapFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) throw EStreamError(QStringLiteral("Cannot open file \"%1\"").arg(path));
+  const QByteArray bytes = f.readAll();
+  qsizetype pos = 0;
+  ReadBmp(bytes, pos);
+  return bytes.left(pos);
+}
+}  // namespace
+
+namespace skinstream {
+QByteArray Deflate(QByteArrayView data, int level) {
+  uLongf size = compressBound(uLong(data.size()));
+  QByteArray out(qsizetype(size), Qt::Uninitialized);
+  if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
+                uLong(data.size()), level) != Z_OK)
+    throw EInvalidOperation(QStringLiteral("compression error"));
+  out.truncate(qsizetype(size));
+  return out;
+}
+
+QByteArray Inflate(QByteArrayView compressed) {
+  z_stream z{};
+  if (inflateInit(&z) != Z_OK) CompressionError();
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
+  z.avail_in = uInt(compressed.size());
+  QByteArray out;
+  out.reserve(std::min<qsizetype>(kMaxInflatedSize, compressed.size() * 8 + kPull));
+  int rc = Z_OK;
+  // Pull 4096 bytes at a time until a pull yields nothing.
+  while (rc != Z_STREAM_END) {
+    const qsizetype have = out.size();
+    if (have + kPull > kMaxInflatedSize) {
+      inflateEnd(&z);
+      CompressionError();
+    }
+    out.resize(have + kPull);
+    z.next_out = reinterpret_cast<Bytef*>(out.data() + have);
+    z.avail_out = kPull;
+    rc = inflate(&z, Z_NO_FLUSH);
+    out.resize(have + (kPull - qsizetype(z.avail_out)));
+    const bool progress = out.size() > have;
+    if (rc == Z_STREAM_END) break;
+    // Z_BUF_ERROR without progress: the input ran out before the stream's end.
+    if (rc != Z_OK || (!progress && z.avail_in == 0)) {
+      inflateEnd(&z);
+      CompressionError();
+    }
+  }
+  inflateEnd(&z);
+  return out;
+}
+}  // namespace skinstream
+
+TbsCompressedStoredSkin::TbsCompressedStoredSkin(QObject* owner) : QObject(owner) {}
+TbsCompressedStoredSkin::~TbsCompressedStoredSkin() = default;
+
+void TbsCompressedStoredSkin::InflateTo(QIODevice& target) const {
+  const QByteArray data = Inflate();
+  if (target.write(data) != data.size()) throw EStreamError(QStringLiteral("Stream write error"));
+}
+
+void TbsCompressedStoredSkin::WriteCompressedData(QIODevice& out) const {
+  QByteArray block;
+  block.append(char(sizeof(kPropertyName) - 1));
+  block.append(kPropertyName, sizeof(kPropertyName) - 1);
+  block.append(kValueBinary);
+  AppendInt32(block, qint32(FCompressed.size()));
+  block.append(FCompressed);
+  if (out.write(block) != block.size()) throw EStreamError(QStringLiteral("Stream write error"));
+}
+
+void TbsCompressedStoredSkin::ReadCompressedData(QIODevice& in) {
+  const QByteArray lengthByte = ReadExactly(in, 1);
+  const QByteArray name = ReadExactly(in, static_cast<unsigned char>(lengthByte[0]));
+  if (name != kPropertyName) throw EReadError(QStringLiteral("Error reading CompressedData: invalid property"));
+  if (ReadExactly(in, 1)[0] != kValueBinary) throw EReadError(QStringLiteral("Invalid property value"));
+  const qint32 count = ReadInt32(in);
+  if (count < 0) throw EReadError(QStringLiteral("Invalid property value"));
+  // The block must be there in full before a byte of it is kept.
+  if (!in.isSequential() && in.bytesAvailable() < count) throw EReadError(QStringLiteral("Stream read error"));
+  FCompressed = ReadExactly(in, count);
+}
+
+bool TbsCompressedStoredSkin::ImportSkinFolder(const QString& descriptionPath) {
+  QFile f(descriptionPath);
+  if (!f.open(QIODevice::ReadOnly))
+    throw EStreamError(QStringLiteral("Cannot open file \"%1\"").arg(descriptionPath));
+  const QStringList lines = SplitTextLines(DecodeCp1251(f.readAll()));
+  const TbsIniTable ini(lines);
+  for (const char* section : {"VERSION", "PICTURES", "FORMINFO", "SKINOBJECTS", "SKINCONTROLS"})
+    if (!ini.SectionExists(QLatin1String(section))) return false;
+
+  // The container: version, three flagged pictures, the active pictures,
+  // then the description text.
+  const QDir folder = QFileInfo(descriptionPath).dir();
+  QByteArray container;
+  AppendInt32(container, 3);
+  for (const char* key : {"picture", "inactivepicture", "mask"}) {
+    const QString name = ini.ReadString(QStringLiteral("PICTURES"), QLatin1String(key));
+    if (name.isEmpty()) {
+      container.append(char(1));
+    } else {
+      container.append(char(0));
+      container.append(LoadBitmapFile(folder.filePath(name)));
+    }
+  }
+  const QStringList active = ini.ReadList(QStringLiteral("PICTURES"), QStringLiteral("activepictures"));
+  AppendInt32(container, qint32(active.size()));
+  for (const QString& name : active) container.append(LoadBitmapFile(folder.filePath(name)));
+  for (const QString& line : lines) {
+    container.append(EncodeCp1251(line));
+    container.append("\r\n", 2);
+  }
+  FCompressed = skinstream::Deflate(container, Z_BEST_COMPRESSION);
+  FFileName = QFileInfo(descriptionPath).fileName();
+  return true;
+}
+
+void TbsCompressedStoredSkin::ImportCompressedSkinFile(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) throw EStreamError(QStringLiteral("Cannot open file \"%1\"").arg(path));
+  FCompressed.clear();
+  const qint32 version = ReadInt32(f);
+  if (version <= 3) {
+    const qint32 count = ReadInt32(f);
+    if (count < 0 || f.bytesAvailable() < count) throw EReadError(QStringLiteral("Stream read error"));
+    FCompressed = ReadExactly(f, count);
+  }
+  FCompressedFileName = QFileInfo(path).fileName();
+}
+
+TbsCompressedStoredSkin* CreateStoredSkin(QObject* owner, const QByteArray& stream,
+                                          const QString& compressedFileName) {
+  auto* skin = new TbsCompressedStoredSkin(owner);
+  skin->setObjectName(QStringLiteral("bsCompressedStoredSkin1"));
+  skin->SetCompressedFileName(compressedFileName);
+  skin->LoadCompressedData(stream);
+  return skin;
+}

@@ -1,0 +1,177 @@
+// Start-up order, the splash's timer and the flow between the windows.
+#include "app/Startup.h"
+#include "app/UnitDBtqrZastavka.h"
+#include "app/UnitInfTQR.h"
+#include "app/Unit_Glav_Moment.h"
+#include "app/Unit_Pnevmo.h"
+#include "calc/Unit_Calcule.h"
+#include "calc/Unit_DrugieRezby.h"
+#include "tables/Unit_Bolty.h"
+#include "tables/Unit_Gayki.h"
+#include "platform/Platform.h"
+#include "tests/common/Windows.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct WindowRow {
+  const char* Name;
+  const char* Caption;
+  int Width, Height;
+};
+
+// Creation order, captions and client sizes of the eight windows.
+const WindowRow kWindows[] = {
+    {"FormDBtqrZastavka", "", 525, 373},
+    {"Form_Glav_Moment", "Моменты затяжки резьбовых соединений. v.4.2", 382, 184},
+    {"FormInfTQR", "Информация о программе", 455, 413},
+    {"Form_Bolty", "Окно болтов", 593, 362},
+    {"Form_Gayki", "Окно гаек", 621, 352},
+    {"Form_DrugieRezby", "Другие зезьбы", 611, 203},
+    {"Form_Calcule", "Окно расчёта.", 1042, 709},
+    {"Form_Pnevmo", "Окно моментов затяжки пневмоарматуры.", 412, 536},
+};
+
+using WindowFlow = ProgramWindowsTest;
+
+TEST_F(WindowFlow, WindowsAreCreatedInOrderWithTheirCaptionsAndSizes) {
+  const auto& forms = Application->Forms();
+  ASSERT_EQ(forms.size(), 8);
+  for (int i = 0; i < 8; ++i) {
+    SCOPED_TRACE(kWindows[i].Name);
+    EXPECT_EQ(forms[i]->objectName(), QString::fromLatin1(kWindows[i].Name));
+    EXPECT_EQ(forms[i]->Caption(), QString::fromUtf8(kWindows[i].Caption));
+    EXPECT_EQ(forms[i]->ClientWidth(), kWindows[i].Width);
+    EXPECT_EQ(forms[i]->ClientHeight(), kWindows[i].Height);
+  }
+  EXPECT_EQ(Application->Title(), QStringLiteral("Моменты затяжки резьбовых соединений по СТБ 1879-2008"));
+}
+
+TEST_F(WindowFlow, OnlyTheSplashIsVisibleAtStart) {
+  EXPECT_TRUE(FormDBtqrZastavka->Visible());
+  EXPECT_TRUE(FormDBtqrZastavka->Enabled());
+  EXPECT_EQ(FormDBtqrZastavka->cursor().shape(), Qt::WaitCursor);
+  for (TForm* f : Application->Forms()) {
+    if (f != FormDBtqrZastavka) {
+      EXPECT_FALSE(f->Visible()) << f->objectName().toStdString();
+    }
+  }
+}
+
+TEST_F(WindowFlow, SplashGivesWayToTheMainWindowAfterThreeSecondsFromItsCreation) {
+  // Measured from the splash's creation, at the start of SetUp; its fade-in
+  // counts toward the three seconds.
+  const QElapsedTimer& clock = SinceCreation;
+  QPointer<TFormDBtqrZastavka> splash(FormDBtqrZastavka);
+  ASSERT_TRUE(QTest::qWaitFor([] { return Form_Glav_Moment->Visible(); }, 6000));
+  const qint64 elapsed = clock.elapsed();
+  EXPECT_GE(elapsed, 2700);
+  EXPECT_LE(elapsed, 4500);
+  // At once: the splash is hidden and destroyed in the same handler.
+  EXPECT_EQ(FormDBtqrZastavka, nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(splash.isNull());
+  EXPECT_EQ(Application->Forms().size(), 7);
+}
+
+TEST_F(WindowFlow, WorkingWindowsReplaceTheMainWindowAndBringItBackOnClose) {
+  FinishSplash();
+  ASSERT_TRUE(Form_Glav_Moment->Visible());
+  struct Case {
+    TbsSkinButton* Button;
+    TForm* Window;
+  } cases[] = {{Form_Glav_Moment->bsSkinButton1, Form_Bolty},
+               {Form_Glav_Moment->bsSkinButton2, Form_Gayki},
+               {Form_Glav_Moment->bsSkinButton3, Form_DrugieRezby},
+               {Form_Glav_Moment->bsSkinButton5, Form_Pnevmo}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Window->objectName().toStdString());
+    QTest::mouseClick(c.Button, Qt::LeftButton);
+    EXPECT_TRUE(c.Window->Visible());
+    EXPECT_FALSE(Form_Glav_Moment->Visible());
+    c.Window->Close();
+    EXPECT_FALSE(c.Window->Visible());
+    EXPECT_TRUE(Form_Glav_Moment->Visible());
+  }
+  EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_F(WindowFlow, NoteAndCalculationWindowsCloseIndependently) {
+  FinishSplash();
+  QTest::mouseClick(Form_Glav_Moment->bsSkinButton3, Qt::LeftButton);
+  QTest::mouseClick(Form_DrugieRezby->bsSkinButton1, Qt::LeftButton);
+  EXPECT_TRUE(Form_Calcule->Visible());
+  EXPECT_TRUE(Form_DrugieRezby->Visible());
+  // Closing the calculation window leaves the note window and keeps the main hidden.
+  Form_Calcule->Close();
+  EXPECT_FALSE(Form_Calcule->Visible());
+  EXPECT_TRUE(Form_DrugieRezby->Visible());
+  EXPECT_FALSE(Form_Glav_Moment->Visible());
+  // Closing the note window while the calculation window is open shows the main
+  // window and leaves the calculation window open.
+  QTest::mouseClick(Form_DrugieRezby->bsSkinButton1, Qt::LeftButton);
+  QTest::mouseClick(Form_DrugieRezby->bsSkinButton1, Qt::LeftButton);
+  EXPECT_TRUE(Form_Calcule->Visible());
+  Form_DrugieRezby->Close();
+  EXPECT_TRUE(Form_Glav_Moment->Visible());
+  EXPECT_TRUE(Form_Calcule->Visible());
+  Form_Calcule->Close();
+  EXPECT_TRUE(Form_Glav_Moment->Visible());
+  EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_F(WindowFlow, AboutOpensBesideTheMainWindowAndOpensAgainAfterClosing) {
+  FinishSplash();
+  for (int round = 0; round < 2; ++round) {
+    QTest::mouseClick(Form_Glav_Moment->bsSkinButton4, Qt::LeftButton);
+    EXPECT_TRUE(FormInfTQR->Visible());
+    EXPECT_TRUE(Form_Glav_Moment->Visible());
+    // Pressed again while open: it stays open, the main window as it was.
+    QTest::mouseClick(Form_Glav_Moment->bsSkinButton4, Qt::LeftButton);
+    EXPECT_TRUE(FormInfTQR->Visible());
+    EXPECT_TRUE(Form_Glav_Moment->Visible());
+    FormInfTQR->Close();
+    EXPECT_FALSE(FormInfTQR->Visible());
+    EXPECT_TRUE(Form_Glav_Moment->Visible());
+  }
+  // The slide leaves the window whole (no mask left behind).
+  QTest::mouseClick(Form_Glav_Moment->bsSkinButton4, Qt::LeftButton);
+  EXPECT_TRUE(FormInfTQR->mask().isEmpty());
+}
+
+TEST_F(WindowFlow, ClosingTheMainWindowEndsTheProgramAlsoWithAboutOpen) {
+  FinishSplash();
+  QTest::mouseClick(Form_Glav_Moment->bsSkinButton4, Qt::LeftButton);
+  ASSERT_TRUE(FormInfTQR->Visible());
+  EXPECT_FALSE(Application->Terminated());
+  Form_Glav_Moment->Close();
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_FALSE(Form_Glav_Moment->Visible());
+}
+
+TEST_F(WindowFlow, ClosingOtherWindowsNeverEndsTheProgram) {
+  FinishSplash();
+  for (TForm* f : Application->Forms()) {
+    if (f == Form_Glav_Moment) continue;
+    f->Show();
+    f->Close();
+  }
+  EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_F(WindowFlow, WindowsAreCentredOnTheDesktopWhenShown) {
+  FinishSplash();
+  const QRect area = platform::WorkArea(nullptr);
+  for (TForm* f : {static_cast<TForm*>(Form_Glav_Moment), static_cast<TForm*>(Form_Calcule)}) {
+    f->Show();
+    const QRect g = f->geometry();
+    EXPECT_LE(std::abs(g.center().x() - area.center().x()), 1) << f->objectName().toStdString();
+    EXPECT_LE(std::abs(g.center().y() - area.center().y()), 1) << f->objectName().toStdString();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,16 @@
+#pragma once
+// The program's eight windows for a test: created in SetUp as at start-up,
+// destroyed in TearDown.
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+class ProgramWindowsTest : public ::testing::Test {
+protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Skips the splash's three seconds: runs its timer handler now, so that the
+  // main window is shown and the splash is gone.
+  static void FinishSplash();
+  // Started just before the windows were created.
+  QElapsedTimer SinceCreation;
+};

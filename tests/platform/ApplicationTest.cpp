@@ -1,0 +1,188 @@
+// The application object's error display, the window base class and the
+// small system services.
+#include "platform/Exceptions.h"
+#include "platform/Forms.h"
+#include "platform/Graphics.h"
+#include "platform/Jpeg.h"
+#include "platform/Platform.h"
+#include "resources/Resources.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinStdLabel.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ErrorRecorder {
+  ErrorRecorder() {
+    Application->OnException = [this](const QString& text) { Shown << text; };
+  }
+  ~ErrorRecorder() { Application->OnException = nullptr; }
+  QStringList Shown;
+};
+
+TEST(ErrorDisplay, ThrownHandlerErrorIsShownAndTheProgramGoesOn) {
+  ErrorRecorder errors;
+  TForm form;
+  auto* button = new TbsSkinButton(form.Client());
+  int calls = 0;
+  button->OnClick = [&](TObject*) {
+    ++calls;
+    if (calls == 1) throw EIniFileException(QStringLiteral("Unable to write to /x/PatchMoment.ini"));
+  };
+  form.Show();
+  QTest::mouseClick(button, Qt::LeftButton);
+  ASSERT_EQ(errors.Shown.size(), 1);
+  EXPECT_EQ(errors.Shown[0], QStringLiteral("Unable to write to /x/PatchMoment.ini"));
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(calls, 2);
+  EXPECT_EQ(errors.Shown.size(), 1);
+}
+
+class Throwing : public QObject {
+public:
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::User) throw std::runtime_error("plain failure");
+    return QObject::event(e);
+  }
+};
+
+TEST(ErrorDisplay, ErrorsFromAnyEventAreCaughtAroundDelivery) {
+  ErrorRecorder errors;
+  Throwing target;
+  QEvent e(QEvent::User);
+  EXPECT_NO_THROW(QCoreApplication::sendEvent(&target, &e));
+  ASSERT_EQ(errors.Shown.size(), 1);
+  EXPECT_EQ(errors.Shown[0], QStringLiteral("plain failure"));
+  // Posted events too.
+  QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(errors.Shown.size(), 2);
+}
+
+TEST(FormClose, DefaultActionHidesAndTheHandlerMayChangeIt) {
+  TForm form;
+  form.Show();
+  form.Close();
+  EXPECT_FALSE(form.Visible());
+  int calls = 0;
+  TCloseAction next = TCloseAction::caNone;
+  form.OnClose = [&](TObject* sender, TCloseAction& action) {
+    EXPECT_EQ(sender, &form);
+    EXPECT_EQ(action, TCloseAction::caHide);
+    action = next;
+    ++calls;
+  };
+  form.Show();
+  form.Close();
+  EXPECT_TRUE(form.Visible());
+  next = TCloseAction::caHide;
+  form.Close();
+  EXPECT_FALSE(form.Visible());
+  EXPECT_EQ(calls, 2);
+}
+
+TEST(FormLayout, ClientAreaSitsInsideTheNonClientBand) {
+  TForm form;
+  form.SetClientSize(200, 100);
+  EXPECT_EQ(form.size(), QSize(200, 100));
+  form.SetNonClientMargins(QMargins(2, 25, 2, 3));
+  EXPECT_EQ(form.size(), QSize(204, 128));
+  EXPECT_EQ(form.Client()->geometry(), QRect(2, 25, 200, 100));
+  EXPECT_EQ(form.ClientWidth(), 200);
+}
+
+TEST(FormRegistry, WindowsAreListedInCreationOrder) {
+  const int before = Application->Forms().size();
+  auto* a = new TForm;
+  auto* b = new TForm;
+  ASSERT_EQ(Application->Forms().size(), before + 2);
+  EXPECT_EQ(Application->Forms()[before], a);
+  EXPECT_EQ(Application->Forms()[before + 1], b);
+  delete a;
+  EXPECT_EQ(Application->Forms().size(), before + 1);
+  delete b;
+}
+
+TEST(Colours, SystemColoursResolveThroughOnePlace) {
+  EXPECT_EQ(ColorToRGB(clRed), 0x0000FF);
+  EXPECT_EQ(ToQColor(clRed), QColor(255, 0, 0));
+  EXPECT_EQ(ToQColor(clBlue), QColor(0, 0, 255));
+  EXPECT_EQ(ColorToRGB(clBtnFace), 0xF0F0F0);
+  EXPECT_EQ(ColorToRGB(clWindowText), 0x000000);
+  EXPECT_EQ(FromQColor(QColor(0x12, 0x34, 0x56)), 0x563412);
+  EXPECT_EQ(FontPixelSize(-16), 16);
+  EXPECT_EQ(FontPixelSize(14), 13);
+}
+
+TEST(SystemServices, FakeClockAndRandomNumbers) {
+  std::uint32_t now = 1000;
+  platform::SetTickSource([&] { return now; });
+  EXPECT_EQ(platform::TickCount(), 1000u);
+  now = 1500;
+  EXPECT_EQ(platform::TickCount(), 1500u);
+  platform::SetTickSource(nullptr);
+  EXPECT_NE(platform::TickCount(), 1500u + 0 * now);
+
+  platform::SetRandSeed(42);
+  const int a = platform::Random(8);
+  platform::SetRandSeed(42);
+  EXPECT_EQ(platform::Random(8), a);
+  for (int i = 0; i < 1000; ++i) {
+    const int r = platform::Random(8);
+    ASSERT_GE(r, 0);
+    ASSERT_LT(r, 8);
+  }
+  EXPECT_EQ(platform::Random(0), 0);
+}
+
+TEST(SystemServices, LocaleSeparatorsCanBeOverridden) {
+  EXPECT_EQ(platform::DecimalSeparator(), QChar(','));
+  EXPECT_EQ(platform::ThousandSeparator(), QChar(0x00A0));
+  platform::SetLocaleSeparators(QChar('.'), QChar(','));
+  EXPECT_EQ(platform::DecimalSeparator(), QChar('.'));
+  platform::SetLocaleSeparators(QChar(','), QChar(0x00A0));
+}
+
+TEST(SystemServices, ProgramFolderEndsWithASeparator) {
+  EXPECT_TRUE(platform::ProgramFolder().endsWith('/'));
+  platform::SetProgramFolder(QStringLiteral("/tmp/x"));
+  EXPECT_EQ(platform::ProgramFolder(), QStringLiteral("/tmp/x/"));
+  platform::SetProgramFolder(QString());
+  EXPECT_NE(platform::ProgramFolder(), QStringLiteral("/tmp/x/"));
+}
+
+TEST(Pictures, SplashJpegDecodes) {
+  const QImage img = platform::DecodeJpeg(resources::Load(QStringLiteral("splash.jpg")));
+  EXPECT_EQ(img.size(), QSize(640, 480));
+  EXPECT_TRUE(platform::DecodeJpeg(QByteArray("not a jpeg at all")).isNull());
+  QByteArray cut = resources::Load(QStringLiteral("splash.jpg")).left(300);
+  EXPECT_NO_FATAL_FAILURE(platform::DecodeJpeg(cut));
+}
+
+TEST(StaticLabel, DrawsWithItsOwnFontWhenTheSkinFontIsNotUsed) {
+  TForm form;
+  auto* label = new TbsSkinStdLabel(form.Client());
+  label->SetBounds(0, 0, 200, 20);
+  label->UseSkinFont = false;
+  label->UseSkinColor = false;
+  label->SetFont(TFont::Make(QStringLiteral("MS Sans Serif"), -16, fsBold, clBlue));
+  label->SetCaption(QStringLiteral("Mкр max ="));
+  EXPECT_EQ(label->DrawFont().pixelSize(), 16);
+  EXPECT_TRUE(label->DrawFont().bold());
+  EXPECT_EQ(label->DrawColor(), QColor(0, 0, 255));
+  form.Show();
+  const QImage img = label->grab().toImage();
+  int blue = 0;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x) {
+      const QColor c = img.pixelColor(x, y);
+      if (c.blue() > 200 && c.red() < 80 && c.green() < 80) ++blue;
+    }
+  EXPECT_GT(blue, 20);
+  // Mouse passes through to what lies below.
+  EXPECT_TRUE(label->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+}  // namespace

@@ -1,0 +1,249 @@
+// The numeric field: its text rules, the keys it takes, the rewrite when the
+// focus leaves and its change events. The test program runs with ',' and
+// U+00A0 as the locale's separators.
+#include "platform/Forms.h"
+#include "platform/Platform.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinNumericEdit.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace {
+
+const QChar kComma(',');
+
+// --- Text rules ----------------------------------------------------------------
+
+TEST(SkinNumericEditText, NumberTestFollowsTheFieldRules) {
+  for (const char* ok : {"0", "12", "-12", "12,5", "-0,5", "12,", "-1,", "0,000", "007"})
+    EXPECT_TRUE(numtext::IsNumber(QString::fromLatin1(ok), kComma)) << ok;
+  for (const char* bad : {"", "-", ",5", "1,2,3", "--1", "1-", "1-2", "1.5", "1 000", "+1", "1e5", "-,", "abc", " 1"})
+    EXPECT_FALSE(numtext::IsNumber(QString::fromLatin1(bad), kComma)) << bad;
+  // The separator is the one given: with '.' the comma is a foreign character.
+  EXPECT_TRUE(numtext::IsNumber(QStringLiteral("1.5"), QChar('.')));
+  EXPECT_FALSE(numtext::IsNumber(QStringLiteral("1,5"), QChar('.')));
+  // Other scripts' digits are not digits of this field.
+  EXPECT_FALSE(numtext::IsNumber(QString(QChar(0x0661)), kComma));
+}
+
+TEST(SkinNumericEditText, ReadsTheNumberAndRefusesOverflow) {
+  EXPECT_DOUBLE_EQ(numtext::ReadNumber(QStringLiteral("-12,75"), kComma), -12.75);
+  EXPECT_DOUBLE_EQ(numtext::ReadNumber(QStringLiteral("0,0123"), kComma), 0.0123);
+  EXPECT_DOUBLE_EQ(numtext::ReadNumber(QStringLiteral("5,"), kComma), 5.0);
+  EXPECT_EQ(numtext::ReadNumber(QStringLiteral("x"), kComma), 0.0);
+  // A text past the range of a double is no number (the field keeps its value).
+  const QString huge = QStringLiteral("1") + QString(400, QChar('0'));
+  EXPECT_FALSE(numtext::IsNumber(huge, kComma));
+}
+
+TEST(SkinNumericEditText, FixedNotationRoundsHalvesAwayFromZero) {
+  auto fixed = [](double v, int decimals) { return numtext::RoundedFixed(v, -decimals, decimals, QChar(',')); };
+  EXPECT_EQ(fixed(0.137, 2), "0,14");
+  EXPECT_EQ(fixed(9.0264, 3), "9,026");
+  EXPECT_EQ(fixed(0.01234, 4), "0,0123");
+  EXPECT_EQ(fixed(12, 2), "12,00");
+  EXPECT_EQ(fixed(0.125, 2), "0,13");     // exact binary half
+  EXPECT_EQ(fixed(2.675, 2), "2,68");     // stored as 2.67499999...
+  EXPECT_EQ(fixed(-2.675, 2), "-2,68");
+  EXPECT_EQ(fixed(9.995, 2), "10,00");    // the carry reaches a new digit
+  EXPECT_EQ(fixed(-0.001, 2), "0,00");    // no sign on a zero
+  EXPECT_EQ(fixed(7.5, 0), "8");          // no separator without decimals
+  EXPECT_EQ(fixed(1e20, 2), "100000000000000000000,00");  // never an exponent
+  EXPECT_EQ(fixed(1e-30, 4), "0,0000");
+  EXPECT_EQ(fixed(std::numeric_limits<double>::infinity(), 2), "");
+}
+
+TEST(SkinNumericEditText, LeadingPlaceIsThePowerOfTheFirstDigit) {
+  EXPECT_EQ(numtext::LeadingPlace(14734.7875), 4);
+  EXPECT_EQ(numtext::LeadingPlace(-0.004), -3);
+  EXPECT_EQ(numtext::LeadingPlace(1), 0);
+  EXPECT_EQ(numtext::LeadingPlace(999999.9999999999999), 6);  // reads as 1 000 000 in 15 digits
+  EXPECT_EQ(numtext::LeadingPlace(0), INT_MIN);
+}
+
+// --- The widget ------------------------------------------------------------------
+
+class SkinNumericEditField : public ::testing::Test {
+protected:
+  void SetUp() override {
+    form = std::make_unique<TForm>();
+    form->SetClientSize(300, 100);
+    field = new TbsSkinNumericEdit(form->Client());
+    field->SetBounds(10, 10, 100, 23);
+    other = new TbsSkinButton(form->Client());
+    other->SetBounds(10, 50, 75, 25);
+    field->OnChange = [this](TObject*) {
+      ++changes;
+      valuesSeen.push_back(field->Value());
+    };
+    platform::SetBeepHook([this] { ++beeps; });
+    form->Show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    field->Editor()->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(field->Editor()->hasFocus());
+  }
+  void TearDown() override {
+    platform::SetBeepHook({});
+    form.reset();
+  }
+  // Replaces the text as a user would: select all, then type.
+  void Type(const QString& text) {
+    field->Editor()->selectAll();
+    QTest::keyClicks(field->Editor(), text);
+  }
+  void Leave() { QTest::mouseClick(other, Qt::LeftButton); }
+
+  std::unique_ptr<TForm> form;
+  TbsSkinNumericEdit* field = nullptr;
+  TbsSkinButton* other = nullptr;
+  int beeps = 0;
+  int changes = 0;
+  std::vector<double> valuesSeen;
+};
+
+TEST_F(SkinNumericEditField, StartsWithTextZeroAndValueZero) {
+  EXPECT_EQ(field->Text(), "0");
+  EXPECT_EQ(field->Value(), 0.0);
+  EXPECT_EQ(field->Decimal(), 2);
+}
+
+TEST_F(SkinNumericEditField, TakesDigitsMinusAndTheSeparator) {
+  Type(QStringLiteral("-12,5"));
+  EXPECT_EQ(field->Text(), "-12,5");
+  EXPECT_DOUBLE_EQ(field->Value(), -12.5);
+  EXPECT_EQ(beeps, 0);
+  EXPECT_EQ(changes, 5);  // one per typed character
+}
+
+TEST_F(SkinNumericEditField, RefusesOtherCharactersEnterAndSecondSeparatorsWithABeep) {
+  Type(QStringLiteral("1,5"));
+  const int before = changes;
+  QTest::keyClicks(field->Editor(), QStringLiteral("a.+ e"));
+  QTest::keyClick(field->Editor(), Qt::Key_Return);
+  QTest::keyClick(field->Editor(), Qt::Key_Enter);
+  QTest::keyClicks(field->Editor(), QStringLiteral(","));
+  EXPECT_EQ(beeps, 8);
+  EXPECT_EQ(field->Text(), "1,5");
+  EXPECT_EQ(changes, before);
+  // A second "-" is refused too, wherever the cursor is.
+  field->Editor()->setCursorPosition(0);
+  QTest::keyClicks(field->Editor(), QStringLiteral("-"));
+  QTest::keyClicks(field->Editor(), QStringLiteral("-"));
+  EXPECT_EQ(field->Text(), "-1,5");
+  EXPECT_EQ(beeps, 9);
+}
+
+TEST_F(SkinNumericEditField, ASelectedSeparatorMayBeTypedOver) {
+  Type(QStringLiteral("-3,25"));
+  Type(QStringLiteral("-7,5"));  // the whole text selected: neither "-" nor "," is a second one
+  EXPECT_EQ(beeps, 0);
+  EXPECT_EQ(field->Text(), "-7,5");
+}
+
+TEST_F(SkinNumericEditField, ControlKeysEditTheText) {
+  Type(QStringLiteral("125"));
+  QTest::keyClick(field->Editor(), Qt::Key_Backspace);
+  EXPECT_EQ(field->Text(), "12");
+  EXPECT_DOUBLE_EQ(field->Value(), 12);
+  QTest::keyClick(field->Editor(), Qt::Key_Home);
+  QTest::keyClick(field->Editor(), Qt::Key_Delete);
+  EXPECT_EQ(field->Text(), "2");
+  EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(SkinNumericEditField, ATextThatIsNoNumberKeepsThePreviousValue) {
+  Type(QStringLiteral("8"));
+  QTest::keyClick(field->Editor(), Qt::Key_Backspace);
+  EXPECT_EQ(field->Text(), "");
+  EXPECT_DOUBLE_EQ(field->Value(), 8);
+  QTest::keyClicks(field->Editor(), QStringLiteral("-"));
+  EXPECT_DOUBLE_EQ(field->Value(), 8);
+  EXPECT_EQ(changes, 3);  // every text change is reported, number or not
+}
+
+TEST_F(SkinNumericEditField, LeavingRewritesInFixedNotationAndRounds) {
+  field->SetDecimal(2);
+  Type(QStringLiteral("0,137"));
+  changes = 0;
+  valuesSeen.clear();
+  Leave();
+  EXPECT_FALSE(field->Editor()->hasFocus());
+  EXPECT_EQ(field->Text(), "0,14");
+  EXPECT_DOUBLE_EQ(field->Value(), 0.14);
+  // The text changed and the value was rounded: two change events, both
+  // seeing the rewritten value.
+  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(valuesSeen, (std::vector<double>{0.14, 0.14}));
+}
+
+TEST_F(SkinNumericEditField, LeavingWithoutRoundingRaisesOneChange) {
+  field->SetDecimal(3);
+  Type(QStringLiteral("9,5"));
+  changes = 0;
+  Leave();
+  EXPECT_EQ(field->Text(), "9,500");
+  EXPECT_EQ(changes, 1);
+  // Leaving again changes nothing and reports nothing.
+  field->Editor()->setFocus(Qt::TabFocusReason);
+  Leave();
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(SkinNumericEditField, LeavingWithLargeNumbersWritesNoGroupsAndNoExponent) {
+  Type(QStringLiteral("12345678901234"));
+  Leave();
+  EXPECT_EQ(field->Text(), "12345678901234,00");
+}
+
+TEST_F(SkinNumericEditField, AnEmptiedFieldGetsItsValueBack) {
+  Type(QStringLiteral("12"));
+  Leave();
+  ASSERT_EQ(field->Text(), "12,00");
+  field->Editor()->setFocus(Qt::TabFocusReason);
+  field->Editor()->selectAll();
+  QTest::keyClick(field->Editor(), Qt::Key_Delete);
+  EXPECT_EQ(field->Text(), "");
+  Leave();
+  EXPECT_EQ(field->Text(), "12,00");
+  EXPECT_DOUBLE_EQ(field->Value(), 12);
+}
+
+TEST_F(SkinNumericEditField, ANegativeZeroIsWrittenWithoutSign) {
+  Type(QStringLiteral("-0,001"));
+  Leave();
+  EXPECT_EQ(field->Text(), "0,00");
+  EXPECT_EQ(field->Value(), 0.0);
+}
+
+TEST_F(SkinNumericEditField, SettingTheValueRewritesLikeLeaving) {
+  field->SetDecimal(4);
+  changes = 0;
+  field->SetValue(0.01234);
+  EXPECT_EQ(field->Text(), "0,0123");
+  EXPECT_DOUBLE_EQ(field->Value(), 0.0123);
+  EXPECT_EQ(changes, 2);
+  field->SetValue(0.0123);
+  EXPECT_EQ(changes, 2);  // nothing changed
+  field->SetValue(std::numeric_limits<double>::infinity());
+  EXPECT_EQ(field->Text(), "0,0123");  // a field never holds what it cannot write
+}
+
+TEST_F(SkinNumericEditField, FollowsTheLocaleSeparator) {
+  platform::SetLocaleSeparators(QChar('.'), QChar(','));
+  Type(QStringLiteral("1.5"));
+  QTest::keyClicks(field->Editor(), QStringLiteral(","));
+  Leave();
+  platform::SetLocaleSeparators(QChar(','), QChar(0x00A0));
+  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(field->Text(), "1.50");
+  EXPECT_DOUBLE_EQ(field->Value(), 1.5);
+}
+
+}  // namespace
