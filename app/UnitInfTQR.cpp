@@ -1,5 +1,7 @@
 #include "app/UnitInfTQR.h"
 
+#include "app/WindowParts.h"
+
 TFormInfTQR* FormInfTQR = nullptr;
 
 QStringList AboutText() {
@@ -43,4 +45,7 @@ TFormInfTQR::TFormInfTQR(QWidget* parent) : TForm(parent) {
   bsSkinTextLabel1->SetFont(TFont::Make(QStringLiteral("MS Sans Serif"), -16, fsBold, clBlue));
   bsSkinTextLabel1->SetBounds(0, 0, 455, 413);
   bsSkinTextLabel1->SetLines(AboutText());
+
+  // The skin comes last, so that its change notices reach every control.
+  bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("CyberObject.skn"));
 }

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+class TbsCompressedStoredSkin;
+
 class TFormInfTQR : public TForm {
   Q_OBJECT
 public:
@@ -14,6 +16,7 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
   TbsSkinTextLabel* bsSkinTextLabel1;
 };
 

@@ -31,6 +31,7 @@ TForm_Glav_Moment::TForm_Glav_Moment(QWidget* parent) : TForm(parent) {
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
   bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, true);
   SetClientSize(382, 184);
+  bsSkinMessage1 = CreateWindowMessage(this, bsSkinData1);
 
   TbsSkinButton* made[5];
   for (int i = 0; i < 5; ++i) {
@@ -58,6 +59,9 @@ TForm_Glav_Moment::TForm_Glav_Moment(QWidget* parent) : TForm(parent) {
   bsSkinButton4->OnClick = [this](TObject* s) { bsSkinButton4Click(s); };
   bsSkinButton5->OnClick = [this](TObject* s) { bsSkinButton5Click(s); };
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+
+  // The skin comes last, so that its change notices reach every control.
+  bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal2.skn"));
 }
 
 void TForm_Glav_Moment::bsSkinButton1Click(TObject*) {

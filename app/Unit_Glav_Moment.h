@@ -6,6 +6,9 @@
 #include "skin/SkinButton.h"
 #include "skin/SkinData.h"
 #include "skin/SkinForm.h"
+#include "skin/SkinMessage.h"
+
+class TbsCompressedStoredSkin;
 
 class TForm_Glav_Moment : public TForm {
   Q_OBJECT
@@ -14,6 +17,8 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
+  TbsSkinMessage* bsSkinMessage1;
   TbsSkinButton* bsSkinButton1;
   TbsSkinButton* bsSkinButton2;
   TbsSkinButton* bsSkinButton3;

@@ -1,5 +1,6 @@
 #include "app/Unit_Pnevmo.h"
 
+#include "app/WindowParts.h"
 #include "app/PneumaticTable.h"
 #include "app/Unit_Glav_Moment.h"
 
@@ -22,6 +23,9 @@ TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TForm(parent) {
   Image1->SetBounds(0, 0, 412, 536);
 
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+
+  // The skin comes last, so that its change notices reach every control.
+  bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("CyberObject.skn"));
 }
 
 void TForm_Pnevmo::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }

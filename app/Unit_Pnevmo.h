@@ -5,6 +5,8 @@
 #include "skin/SkinData.h"
 #include "skin/SkinForm.h"
 
+class TbsCompressedStoredSkin;
+
 class TForm_Pnevmo : public TForm {
   Q_OBJECT
 public:
@@ -12,6 +14,7 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
   TImage* Image1;
 
   void FormClose(TObject* Sender, TCloseAction& Action);

@@ -20,5 +20,14 @@ struct TButtonSpec {
 
 // Creates a push button as all the windows' buttons are stored: the skin's
 // size, font and colour switched off, Arial bold 16 px black, hand cursor.
-TbsSkinButton* MakeButton(QWidget* parent, const TButtonSpec& spec,
+TbsSkinButton* MakeButton(QWidget* parent, const TButtonSpec& row,
                           const TFont& font = TFont::Make(QStringLiteral("Arial"), -16, fsBold, clBlack));
+
+class TForm;
+class TbsSkinData;
+class TbsCompressedStoredSkin;
+// Gives a window its own copy of a stored skin built into the program
+// ("iMetal.skn", "iMetal2.skn", "CyberObject.skn") and loads it into the
+// window's skin data. A skin that fails to load leaves the window plain; the
+// error goes to the general error display.
+TbsCompressedStoredSkin* AttachStoredSkin(TForm* form, TbsSkinData* data, const QString& name);

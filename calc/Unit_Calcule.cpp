@@ -124,7 +124,7 @@ const TListRow kLists[] = {
 struct TButtonRow {
   TbsSkinButton* Self::*Member;
   BoxMember Parent;
-  TButtonSpec Spec;
+  TButtonSpec Row;
 };
 const TButtonRow kButtons[] = {
     {&Self::bsSkinButton1, &Self::bsSkinGroupBox3,
@@ -204,6 +204,9 @@ TForm_Calcule::TForm_Calcule(QWidget* parent) : TForm(parent) {
   SetClientSize(1042, 709);
   CreateControls();
   SetTabOrder();
+
+  // The skin comes last, so that its change notices reach every control.
+  bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal.skn"));
 }
 
 void TForm_Calcule::CreateControls() {
@@ -278,7 +281,7 @@ void TForm_Calcule::CreateControls() {
   }
 
   for (const TButtonRow& r : kButtons) {
-    TbsSkinButton* button = MakeButton(this->*r.Parent, r.Spec);
+    TbsSkinButton* button = MakeButton(this->*r.Parent, r.Row);
     button->SetSkinData(bsSkinData1);
     this->*r.Member = button;
   }

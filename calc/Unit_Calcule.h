@@ -12,12 +12,16 @@
 #include "skin/SkinNumericEdit.h"
 #include "skin/SkinStdLabel.h"
 
+class TbsCompressedStoredSkin;
+
 class TForm_Calcule : public TForm {
   Q_OBJECT
 public:
   explicit TForm_Calcule(QWidget* parent = nullptr);
 
   TbsSkinData* bsSkinData1;
+
+  TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
   TbsSkinForm* bsSkinForm1;
   TbsSkinMessage* bsSkinMessage1;
 

@@ -41,6 +41,9 @@ TForm_DrugieRezby::TForm_DrugieRezby(QWidget* parent) : TForm(parent) {
   bsSkinButton1 = MakeButton(Client(), {"bsSkinButton1", 568, 152, 41, 41, nullptr, "Расчёт", "glyph_calc16.png"});
   bsSkinButton1->SetSkinData(bsSkinData1);
   bsSkinButton1->OnClick = [this](TObject* s) { bsSkinButton1Click(s); };
+
+  // The skin comes last, so that its change notices reach every control.
+  bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal.skn"));
 }
 
 void TForm_DrugieRezby::bsSkinButton1Click(TObject*) {

@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+class TbsCompressedStoredSkin;
+
 class TForm_DrugieRezby : public TForm {
   Q_OBJECT
 public:
@@ -16,6 +18,7 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
   TbsSkinMemo* bsSkinMemo1;
   TbsSkinButton* bsSkinButton1;
 

@@ -1,6 +1,7 @@
 #include "skin/SkinStdLabel.h"
 
 #include "skin/SkinData.h"
+#include "skin/SkinRecords.h"
 
 #include <QPainter>
 
@@ -24,13 +25,26 @@ void TbsSkinStdLabel::SetFont(const TFont& font) {
   update();
 }
 
-QFont TbsSkinStdLabel::DrawFont() const {
-  // Without a skin record: the default font when the skin's font is asked for,
-  // else the label's own.
-  return ToQFont(UseSkinFont ? DefaultFont : Font);
+const TbsDataSkinStdLabelControl* TbsSkinStdLabel::Record() const {
+  if (!FSkinData || FSkinData->Empty()) return nullptr;
+  return FSkinData->ControlRecord<TbsDataSkinStdLabelControl>(SkinDataName);
 }
 
-QColor TbsSkinStdLabel::DrawColor() const { return ToQColor(UseSkinFont ? DefaultFont.Color : Font.Color); }
+QFont TbsSkinStdLabel::DrawFont() const {
+  // With a record: the record's font when the skin's font is asked for, else
+  // the label's own. Without one: the default font in place of the record's.
+  if (const auto* r = Record(); r && UseSkinFont)
+    return ToQFont(TFont::Make(r->FontName, r->FontHeight, r->FontStyle, r->FontColor));
+  return ToQFont(UseSkinFont && !Record() ? DefaultFont : Font);
+}
+
+QColor TbsSkinStdLabel::DrawColor() const {
+  // The record's colour wins whenever a record is used and its colour asked for.
+  const auto* r = Record();
+  if (r && UseSkinColor) return ToQColor(r->FontColor);
+  if (r) return ToQColor(Font.Color);
+  return ToQColor(UseSkinFont ? DefaultFont.Color : Font.Color);
+}
 
 void TbsSkinStdLabel::paintEvent(QPaintEvent*) {
   if (FCaption.isEmpty()) return;

@@ -8,6 +8,8 @@
 
 #include "skin/SkinData.h"
 
+class TbsDataSkinStdLabelControl;
+
 class TbsSkinStdLabel : public QWidget {
   Q_OBJECT
 public:
@@ -27,6 +29,8 @@ public:
   void SetFont(const TFont& font);
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
+  // The skin's "stdlabel"-class record under SkinDataName, or null.
+  const TbsDataSkinStdLabelControl* Record() const;
   // The font and colour the text is drawn with now.
   QFont DrawFont() const;
   QColor DrawColor() const;

@@ -5,27 +5,27 @@
 #include "skin/SkinLabel.h"
 #include "skin/SkinStdLabel.h"
 
-TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& spec) {
+TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& row) {
   auto* l = new TbsSkinStdLabel(parent);
-  if (spec.Name) l->setObjectName(QString::fromLatin1(spec.Name));
+  if (row.Name) l->setObjectName(QString::fromLatin1(row.Name));
   l->UseSkinFont = false;
   l->UseSkinColor = false;
-  l->SetFont(TFont::Make(QStringLiteral("MS Sans Serif"), -16, fsBold, spec.Color));
-  l->SetCaption(QString::fromUtf8(spec.Caption));
-  l->SetBounds(spec.Left, spec.Top, spec.Width, spec.Height);
+  l->SetFont(TFont::Make(QStringLiteral("MS Sans Serif"), -16, fsBold, row.Color));
+  l->SetCaption(QString::fromUtf8(row.Caption));
+  l->SetBounds(row.Left, row.Top, row.Width, row.Height);
   return l;
 }
 
-TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboSpec& spec, const QStringList& items) {
+TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboSpec& row, const QStringList& items) {
   auto* c = new TbsSkinComboBox(parent);
-  c->setObjectName(QString::fromLatin1(spec.Name));
+  c->setObjectName(QString::fromLatin1(row.Name));
   c->UseSkinSize = false;
   c->UseSkinFont = false;
   c->DropDownCount = 10;
   c->SetDefaultFont(TFont::Make(QStringLiteral("Arial"), -16, fsBold, clWindowText));
   c->SetItems(items);
-  c->SetBounds(spec.Left, spec.Top, spec.Width, spec.Height);
-  c->SetHint(QString::fromUtf8(spec.Hint));
+  c->SetBounds(row.Left, row.Top, row.Width, row.Height);
+  c->SetHint(QString::fromUtf8(row.Hint));
   c->setCursor(Qt::PointingHandCursor);
   return c;
 }

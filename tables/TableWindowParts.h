@@ -27,10 +27,10 @@ struct TComboSpec {
 
 // MS Sans Serif bold 16 px in the given colour, the skin's font and colour
 // not used.
-TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& spec);
+TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& row);
 // A fixed drop-down list: Arial bold 16 px, 10 rows, hint, hand cursor,
 // nothing chosen.
-TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboSpec& spec, const QStringList& items);
+TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboSpec& row, const QStringList& items);
 // The framed value label: Arial bold 16 px blue, centred, framed.
 TbsSkinLabel* MakeValueLabel(QWidget* parent, int left, int top, int width, int height);
 // The result field: Arial bold 15 px blue, editable.

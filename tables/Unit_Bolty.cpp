@@ -86,6 +86,9 @@ TForm_Bolty::TForm_Bolty(QWidget* parent) : TForm(parent) {
   bsSkinButton4->OnClick = [this](TObject* s) { bsSkinButton4Click(s); };
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
   OnShow = [this](TObject* s) { FormShow(s); };
+
+  // The skin comes last, so that its change notices reach every control.
+  bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal.skn"));
 }
 
 void TForm_Bolty::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }

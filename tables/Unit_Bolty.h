@@ -14,6 +14,8 @@ class TbsSkinLabel;
 class TbsSkinMessage;
 class TbsSkinStdLabel;
 
+class TbsCompressedStoredSkin;
+
 class TForm_Bolty : public TForm {
   Q_OBJECT
 public:
@@ -21,6 +23,7 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
   TbsSkinMessage* bsSkinMessage1;
   TbsSkinStdLabel* bsSkinStdLabel1;
   TbsSkinStdLabel* bsSkinStdLabel2;

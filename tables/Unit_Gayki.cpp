@@ -85,6 +85,9 @@ TForm_Gayki::TForm_Gayki(QWidget* parent) : TForm(parent) {
   bsSkinButton3->OnClick = [this](TObject* s) { bsSkinButton3Click(s); };
   bsSkinButton4->OnClick = [this](TObject* s) { bsSkinButton4Click(s); };
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
+
+  // The skin comes last, so that its change notices reach every control.
+  bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal.skn"));
 }
 
 void TForm_Gayki::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }

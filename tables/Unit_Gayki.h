@@ -12,6 +12,8 @@ class TbsSkinLabel;
 class TbsSkinMessage;
 class TbsSkinStdLabel;
 
+class TbsCompressedStoredSkin;
+
 class TForm_Gayki : public TForm {
   Q_OBJECT
 public:
@@ -19,6 +21,7 @@ public:
 
   TbsSkinForm* bsSkinForm1;
   TbsSkinData* bsSkinData1;
+  TbsCompressedStoredSkin* bsCompressedStoredSkin1 = nullptr;
   TbsSkinMessage* bsSkinMessage1;
   TbsSkinStdLabel* bsSkinStdLabel1;
   TbsSkinStdLabel* bsSkinStdLabel2;
