@@ -4,56 +4,37 @@
 #include "platform/Messages.h"
 #include "skin/SkinControl.h"
 #include "skin/SkinData.h"
+#include "skin/SkinFramePaint.h"
 #include "skin/SkinStdLabel.h"
 
-#include <QLinearGradient>
+#include <QCursor>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
 
-namespace {
-constexpr int kBorder = 3;
-constexpr int kButtonW = 20;
-constexpr int kButtonH = 18;
-constexpr int kButtonGap = 2;
-constexpr int kSysMenuSize = 16;
-}  // namespace
-
-TbsPlainFrameLayout PlainFrameLayout(QSize window, TbsBorderIcons icons, bool hideButtons) {
-  // An unskinned frame: three-pixel borders on every side, a caption band of
-  // the default caption height under the top border. Caption buttons sit at
-  // the band's right end, right to left (close, maximise, minimise, roll-up),
-  // the system-menu button at its left end.
-  TbsPlainFrameLayout l;
-  l.NonClient = QMargins(kBorder, kDefaultCaptionHeight + kBorder, kBorder, kBorder);
-  l.Caption = QRect(kBorder, kBorder, window.width() - 2 * kBorder, kDefaultCaptionHeight);
-  const int top = l.Caption.top() + (kDefaultCaptionHeight - kButtonH) / 2;
-  int right = l.Caption.right() - kButtonGap;
-  auto place = [&](QRect& r, bool shown) {
-    if (!shown || hideButtons) return;
-    r = QRect(right - kButtonW + 1, top, kButtonW, kButtonH);
-    right -= kButtonW + kButtonGap;
-  };
-  place(l.Close, true);
-  place(l.Maximize, icons & biMaximize);
-  place(l.Minimize, icons & biMinimize);
-  place(l.RollUp, icons & biRollUp);
-  int textLeft = l.Caption.left() + 6;
-  if ((icons & biSystemMenu) && !hideButtons) {
-    l.SysMenu = QRect(l.Caption.left() + 3, l.Caption.top() + (kDefaultCaptionHeight - kSysMenuSize) / 2,
-                      kSysMenuSize, kSysMenuSize);
-    textLeft = l.SysMenu.right() + 5;
-  }
-  l.Text = QRect(QPoint(textLeft, l.Caption.top()), QPoint(right - 2, l.Caption.bottom()));
-  return l;
-}
-
 TbsSkinForm::TbsSkinForm(QObject* owner) : QObject(owner), FForm(qobject_cast<TForm*>(owner)) {
   if (!FForm) throw EInvalidCast(QStringLiteral("Invalid class typecast"));
   FForm->installEventFilter(this);
   FForm->setMouseTracking(true);
-  ApplyMargins();
+  FMorphTimer = new QTimer(this);
+  FMorphTimer->setInterval(25);
+  connect(FMorphTimer, &QTimer::timeout, this, &TbsSkinForm::MorphStep);
+  // The mouse may pass from an object straight into a control of the client
+  // area, which gives the window no leave event.
+  FTrackTimer = new QTimer(this);
+  FTrackTimer->setInterval(50);
+  connect(FTrackTimer, &QTimer::timeout, this, [this] {
+    const QPoint p = FForm->mapFromGlobal(QCursor::pos());
+    TbsFrameButton b = TbsFrameButton::None;
+    int index = -1;
+    if (FForm->rect().contains(p)) {
+      HitTest(p, &b);
+      if (Skinned()) FrameHitTest(p, Geometry(), FObjects, &index);
+    }
+    if (index != FHotObject || b != FHotButton) SetHot(index, b);
+  });
+  Rebuild();
 }
 
 TbsSkinForm::~TbsSkinForm() {
@@ -62,19 +43,22 @@ TbsSkinForm::~TbsSkinForm() {
 
 void TbsSkinForm::SetSkinData(TbsSkinData* data) {
   FSkinData = data;
-  ApplyMargins();
-  FForm->update();
+  Rebuild();
 }
 
-bool TbsSkinForm::Skinned() const { return FSkinData && !FSkinData->Empty(); }
+bool TbsSkinForm::Skinned() const {
+  return FSkinData && !FSkinData->Empty() && !FSkinData->Picture().isNull();
+}
 
 void TbsSkinForm::SetBorderIcons(TbsBorderIcons icons) {
   FBorderIcons = icons;
+  Relayout();
   FForm->update();
 }
 
 void TbsSkinForm::SetHideCaptionButtons(bool value) {
   FHideCaptionButtons = value;
+  Relayout();
   FForm->update();
 }
 
@@ -82,19 +66,117 @@ TbsPlainFrameLayout TbsSkinForm::Layout() const {
   return PlainFrameLayout(FForm->size(), FBorderIcons, FHideCaptionButtons);
 }
 
+TbsFrameGeometry TbsSkinForm::Geometry() const {
+  if (!Skinned()) return {};
+  return FrameGeometryFor(FSkinData->FormInfo, FSkinData->Picture().size(), FForm->size());
+}
+
 void TbsSkinForm::ApplyMargins() {
-  FForm->SetNonClientMargins(Layout().NonClient);
+  FForm->SetNonClientMargins(Skinned() ? SkinNonClientMargins(FSkinData->FormInfo, FSkinData->Picture().size())
+                                       : Layout().NonClient);
+  FForm->setMinimumSize(LeastSize());
+  if (MaxWidth > 0 || MaxHeight > 0)
+    FForm->setMaximumSize(MaxWidth > 0 ? MaxWidth : QWIDGETSIZE_MAX, MaxHeight > 0 ? MaxHeight : QWIDGETSIZE_MAX);
+}
+
+void TbsSkinForm::Rebuild() {
+  FMorphTimer->stop();
+  FTrackTimer->stop();
+  FHotObject = FPressedObject = -1;
+  FHotButton = FPressedButton = TbsFrameButton::None;
+  FObjects.clear();
+  if (Skinned()) FObjects = CreateFrameObjects(*FSkinData);
+  ApplyMargins();
   const QSize least = LeastSize();
-  FForm->setMinimumSize(least);
+  if (FForm->width() < least.width() || FForm->height() < least.height())
+    FForm->resize(std::max(FForm->width(), least.width()), std::max(FForm->height(), least.height()));
+  Relayout();
+  UpdateRegion();
+  FForm->update();
+  FireEvent(OnChangeSkinData, this);
+}
+
+void TbsSkinForm::EnsureLayout() const {
+  if (FLayoutSize == FForm->size()) return;
+  auto* self = const_cast<TbsSkinForm*>(this);
+  self->Relayout();
+  self->UpdateRegion();
+}
+
+void TbsSkinForm::Relayout() {
+  FLayoutSize = FForm->size();
+  if (!Skinned()) return;
+  const QSize icon = ShowIcon ? QSize(16, 16) : QSize();
+  LayoutFrameObjects(FObjects, FSkinData->FormInfo, FSkinData->Picture().size(), FForm->size(), FBorderIcons,
+                     FHideCaptionButtons, icon);
+}
+
+void TbsSkinForm::UpdateRegion() {
+  const QSize least = LeastSize();
+  if (FForm->width() < least.width() || FForm->height() < least.height()) return;
+  FRegion = Skinned() ? FrameRegion(FSkinData->Mask(), FSkinData->FormInfo, FSkinData->Picture().size(),
+                                    FForm->size())
+                      : QRegion();
+  if (FRegion.isEmpty())
+    FForm->clearMask();
+  else
+    FForm->setMask(FRegion);
 }
 
 QSize TbsSkinForm::LeastSize() const {
-  const int w = MinWidth > 0 ? MinWidth : 120;
-  const int h = std::max(MinHeight, kDefaultCaptionHeight + 6);
-  return {w, h};
+  if (Skinned()) return SkinLeastSize(FSkinData->FormInfo, FSkinData->Picture().size(), MinWidth, MinHeight);
+  return PlainLeastSize(MinWidth, MinHeight, kDefaultCaptionHeight);
+}
+
+namespace {
+TbsStdCommand CommandOf(TbsFrameButton button) {
+  switch (button) {
+    case TbsFrameButton::Close: return TbsStdCommand::cmClose;
+    case TbsFrameButton::Maximize: return TbsStdCommand::cmMaximize;
+    case TbsFrameButton::Minimize: return TbsStdCommand::cmMinimize;
+    case TbsFrameButton::RollUp: return TbsStdCommand::cmRollUp;
+    case TbsFrameButton::SysMenu: return TbsStdCommand::cmSysMenu;
+    case TbsFrameButton::MinimizeToTray: return TbsStdCommand::cmMinimizeToTray;
+    case TbsFrameButton::None: break;
+  }
+  return TbsStdCommand::cmDefault;
+}
+TbsFrameButton ButtonOf(TbsStdCommand command) {
+  switch (command) {
+    case TbsStdCommand::cmClose: return TbsFrameButton::Close;
+    case TbsStdCommand::cmMaximize: return TbsFrameButton::Maximize;
+    case TbsStdCommand::cmMinimize: return TbsFrameButton::Minimize;
+    case TbsStdCommand::cmRollUp: return TbsFrameButton::RollUp;
+    case TbsStdCommand::cmSysMenu: return TbsFrameButton::SysMenu;
+    case TbsStdCommand::cmMinimizeToTray: return TbsFrameButton::MinimizeToTray;
+    case TbsStdCommand::cmDefault: break;
+  }
+  return TbsFrameButton::None;
+}
+}  // namespace
+
+QRect TbsSkinForm::ButtonRect(TbsFrameButton button) const {
+  EnsureLayout();
+  if (!Skinned()) {
+    const TbsPlainFrameLayout l = Layout();
+    switch (button) {
+      case TbsFrameButton::Close: return l.Close;
+      case TbsFrameButton::Maximize: return l.Maximize;
+      case TbsFrameButton::Minimize: return l.Minimize;
+      case TbsFrameButton::RollUp: return l.RollUp;
+      case TbsFrameButton::SysMenu: return l.SysMenu;
+      default: return {};
+    }
+  }
+  if (button == TbsFrameButton::None) return {};
+  const TbsStdCommand command = CommandOf(button);
+  for (const TbsFrameObject& o : FObjects)
+    if (o.Kind == TbsFrameObjectKind::CaptionButton && o.Command == command && o.Visible) return o.Rect.ToQRect();
+  return {};
 }
 
 bool TbsSkinForm::IsButtonVisible(TbsFrameButton button) const {
+  if (Skinned()) return !ButtonRect(button).isNull();
   if (FHideCaptionButtons) return false;
   switch (button) {
     case TbsFrameButton::Close: return true;
@@ -102,12 +184,28 @@ bool TbsSkinForm::IsButtonVisible(TbsFrameButton button) const {
     case TbsFrameButton::Minimize: return FBorderIcons & biMinimize;
     case TbsFrameButton::RollUp: return FBorderIcons & biRollUp;
     case TbsFrameButton::SysMenu: return FBorderIcons & biSystemMenu;
+    case TbsFrameButton::MinimizeToTray:
     case TbsFrameButton::None: return false;
   }
   return false;
 }
 
 TbsSkinForm::THit TbsSkinForm::HitTest(const QPoint& p, TbsFrameButton* button) const {
+  EnsureLayout();
+  if (button) *button = TbsFrameButton::None;
+  if (Skinned()) {
+    int index = -1;
+    switch (FrameHitTest(p, Geometry(), FObjects, &index)) {
+      case TbsFrameHit::Client: return THit::Client;
+      case TbsFrameHit::Caption: return THit::Caption;
+      case TbsFrameHit::Border: return THit::Border;
+      case TbsFrameHit::Object:
+        if (button && FObjects[index].Kind == TbsFrameObjectKind::CaptionButton)
+          *button = ButtonOf(FObjects[index].Command);
+        return THit::Button;
+    }
+    return THit::Border;
+  }
   const TbsPlainFrameLayout l = Layout();
   const std::pair<TbsFrameButton, QRect> buttons[] = {
       {TbsFrameButton::Close, l.Close},       {TbsFrameButton::Maximize, l.Maximize},
@@ -119,10 +217,27 @@ TbsSkinForm::THit TbsSkinForm::HitTest(const QPoint& p, TbsFrameButton* button) 
       return THit::Button;
     }
   }
-  if (button) *button = TbsFrameButton::None;
   if (FForm->rect().marginsRemoved(l.NonClient).contains(p)) return THit::Client;
   if (l.Caption.contains(p)) return THit::Caption;
   return THit::Border;
+}
+
+QImage TbsSkinForm::FrameImage() const {
+  if (!Skinned()) return {};
+  EnsureLayout();
+  std::vector<TbsFrameObject> objects = FObjects;
+  for (size_t i = 0; i < objects.size(); ++i) {
+    objects[i].Active = objects[i].Morphing ? objects[i].MorphK >= 1 : int(i) == FHotObject;
+    objects[i].Down = int(i) == FPressedObject && FPressedObject == FHotObject;
+  }
+  TbsFrameState state;
+  state.Window = FForm->size();
+  state.Active = FForm->isActiveWindow();
+  state.Caption = FForm->windowTitle();
+  state.Icon = FForm->windowIcon();
+  state.ShowIcon = ShowIcon;
+  state.Maximized = FForm->isMaximized();
+  return PaintSkinFrame(*FSkinData, objects, state);
 }
 
 void TbsSkinForm::ButtonCommand(TbsFrameButton button) {
@@ -141,9 +256,15 @@ void TbsSkinForm::ButtonCommand(TbsFrameButton button) {
       break;
     case TbsFrameButton::RollUp:
       break;
-    case TbsFrameButton::SysMenu:
-      ShowSystemMenu(FForm->mapToGlobal(Layout().SysMenu.bottomLeft() + QPoint(0, 1)));
+    case TbsFrameButton::MinimizeToTray:
+      // There is no notification area to hide into: the window minimises.
+      FForm->showMinimized();
       break;
+    case TbsFrameButton::SysMenu: {
+      const QRect r = ButtonRect(TbsFrameButton::SysMenu);
+      ShowSystemMenu(FForm->mapToGlobal((r.isNull() ? QRect(0, 0, 1, 1) : r).bottomLeft() + QPoint(0, 1)));
+      break;
+    }
     case TbsFrameButton::None:
       break;
   }
@@ -164,92 +285,54 @@ void TbsSkinForm::ShowSystemMenu(const QPoint& globalPos) {
   if (chosen == close) FForm->Close();
 }
 
-namespace {
-void DrawCaptionGlyph(QPainter& p, const QRect& r, TbsFrameButton kind, const QColor& c) {
-  p.setPen(QPen(c, 2));
-  const QRect g = r.adjusted(6, 5, -6, -5);
-  switch (kind) {
-    case TbsFrameButton::Close:
-      p.drawLine(g.topLeft(), g.bottomRight());
-      p.drawLine(g.topRight(), g.bottomLeft());
-      break;
-    case TbsFrameButton::Minimize:
-      p.drawLine(g.left(), g.bottom(), g.right(), g.bottom());
-      break;
-    case TbsFrameButton::Maximize:
-      p.drawRect(g);
-      break;
-    case TbsFrameButton::RollUp:
-      p.drawLine(g.left(), g.top() + 2, g.right(), g.top() + 2);
-      break;
-    default:
-      break;
-  }
-}
-}  // namespace
-
 void TbsSkinForm::Paint() {
-  const TbsPlainFrameLayout l = Layout();
+  if (Skinned()) {
+    // Nothing is painted below the least size (the client covers the rest).
+    const QSize least = LeastSize();
+    if (FForm->width() < least.width() || FForm->height() < least.height()) return;
+    QPainter p(FForm);
+    p.drawImage(0, 0, FrameImage());
+    return;
+  }
   QPainter p(FForm);
-  const QRect r = FForm->rect();
-  const bool active = FForm->isActiveWindow();
-  // Border band: button face with a raised edge.
-  p.fillRect(r, ToQColor(clBtnFace));
-  p.setPen(ToQColor(cl3DDkShadow));
-  p.drawRect(r.adjusted(0, 0, -1, -1));
-  p.setPen(ToQColor(clBtnHighlight));
-  p.drawLine(1, 1, r.width() - 3, 1);
-  p.drawLine(1, 1, 1, r.height() - 3);
-  p.setPen(ToQColor(clBtnShadow));
-  p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
-  p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
-  // Caption band.
-  QLinearGradient grad(l.Caption.topLeft(), l.Caption.bottomLeft());
-  grad.setColorAt(0, active ? QColor(0xfb, 0xfb, 0xfd) : QColor(0xf4, 0xf4, 0xf4));
-  grad.setColorAt(1, active ? QColor(0xc9, 0xd3, 0xe2) : QColor(0xdc, 0xdc, 0xdc));
-  p.fillRect(l.Caption, grad);
-  const TFont& font = active ? DefCaptionFont : DefInActiveCaptionFont;
-  p.setFont(ToQFont(font));
-  p.setPen(ToQColor(font.Color));
-  const QString text = p.fontMetrics().elidedText(FForm->windowTitle(), Qt::ElideRight, l.Text.width());
-  p.drawText(l.Text, Qt::AlignVCenter | Qt::AlignLeft, text);
-  // Caption buttons.
-  const std::pair<TbsFrameButton, QRect> buttons[] = {
-      {TbsFrameButton::Close, l.Close}, {TbsFrameButton::Maximize, l.Maximize},
-      {TbsFrameButton::Minimize, l.Minimize}, {TbsFrameButton::RollUp, l.RollUp}};
-  for (const auto& [kind, br] : buttons) {
-    if (!br.isValid()) continue;
-    const bool pressed = FPressedButton == kind && FHotButton == kind;
-    const bool hot = FHotButton == kind;
-    QColor face = ToQColor(clBtnFace);
-    if (pressed)
-      face = ToQColor(11899781);
-    else if (hot)
-      face = kind == TbsFrameButton::Close ? QColor(0xe8, 0x11, 0x23) : ToQColor(13811126);
-    p.fillRect(br, face);
-    p.setPen(hot || pressed ? ToQColor(8388608) : ToQColor(clBtnShadow));
-    p.drawRect(br.adjusted(0, 0, -1, -1));
-    const QColor glyph = (hot && kind == TbsFrameButton::Close && !pressed) ? Qt::white
-                         : active ? ToQColor(clBtnText) : ToQColor(clBtnShadow);
-    DrawCaptionGlyph(p, br.translated(pressed ? 1 : 0, pressed ? 1 : 0), kind, glyph);
+  PaintPlain(p);
+}
+
+void TbsSkinForm::SetHot(int object, TbsFrameButton plain) {
+  if (object == FHotObject && plain == FHotButton) return;
+  FHotObject = object;
+  FHotButton = plain;
+  if (object >= 0 || plain != TbsFrameButton::None)
+    FTrackTimer->start();
+  else
+    FTrackTimer->stop();
+  for (const TbsFrameObject& o : FObjects)
+    if (o.Morphing) FMorphTimer->start();
+  FForm->update();
+}
+
+void TbsSkinForm::MorphStep() {
+  constexpr double kStep = 0.25;  // four steps of 25 ms from one look to the other
+  bool moving = false;
+  for (size_t i = 0; i < FObjects.size(); ++i) {
+    TbsFrameObject& o = FObjects[i];
+    if (!o.Morphing) continue;
+    const double target = int(i) == FHotObject ? 1.0 : 0.0;
+    o.MorphK = target > o.MorphK ? std::min(target, o.MorphK + kStep) : std::max(target, o.MorphK - kStep);
+    moving = moving || o.MorphK != target;
   }
-  if (l.SysMenu.isValid()) {
-    const QIcon icon = FForm->windowIcon();
-    if (!icon.isNull() && ShowIcon) {
-      icon.paint(&p, l.SysMenu);
-    } else {
-      // A small window symbol.
-      p.setPen(ToQColor(clBtnText));
-      p.fillRect(l.SysMenu.adjusted(1, 2, -1, -2), ToQColor(clWindow));
-      p.drawRect(l.SysMenu.adjusted(1, 2, -2, -3));
-      p.fillRect(QRect(l.SysMenu.left() + 1, l.SysMenu.top() + 2, l.SysMenu.width() - 2, 3),
-                 ToQColor(clNavy));
-    }
-  }
+  if (!moving) FMorphTimer->stop();
+  FForm->update();
 }
 
 bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched != FForm) return false;
+  // The object under a point of a skinned frame (-1: none).
+  auto objectAt = [this](const QPoint& p) {
+    int index = -1;
+    if (Skinned()) FrameHitTest(p, Geometry(), FObjects, &index);
+    return index;
+  };
   switch (event->type()) {
     case QEvent::Paint:
       Paint();
@@ -260,19 +343,23 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
       FForm->update();
       break;
     case QEvent::Resize:
+      Relayout();
+      UpdateRegion();
       FForm->update();
       break;
     case QEvent::MouseButtonPress: {
       auto* me = static_cast<QMouseEvent*>(event);
       if (me->button() != Qt::LeftButton) break;
       TbsFrameButton b;
-      const THit hit = HitTest(me->position().toPoint(), &b);
+      const QPoint pos = me->position().toPoint();
+      const THit hit = HitTest(pos, &b);
       if (hit == THit::Button) {
         if (b == TbsFrameButton::SysMenu) {
           ButtonCommand(b);
           return true;
         }
         FPressedButton = FHotButton = b;
+        FPressedObject = FHotObject = objectAt(pos);
         FForm->update();
         return true;
       }
@@ -283,6 +370,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
         FDragOffset = me->globalPosition().toPoint() - FForm->frameGeometry().topLeft();
         return true;
       }
+      if (hit == THit::Border) return true;  // neither moves nor sizes the window
       break;
     }
     case QEvent::MouseMove: {
@@ -292,11 +380,9 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       TbsFrameButton b;
-      HitTest(me->position().toPoint(), &b);
-      if (b != FHotButton) {
-        FHotButton = b;
-        FForm->update();
-      }
+      const QPoint pos = me->position().toPoint();
+      HitTest(pos, &b);
+      SetHot(objectAt(pos), b);
       break;
     }
     case QEvent::MouseButtonRelease: {
@@ -306,28 +392,35 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
         FDragging = false;
         return true;
       }
-      if (FPressedButton != TbsFrameButton::None) {
+      if (FPressedButton != TbsFrameButton::None || FPressedObject >= 0) {
         TbsFrameButton b;
         HitTest(me->position().toPoint(), &b);
         const TbsFrameButton pressed = FPressedButton;
         FPressedButton = TbsFrameButton::None;
+        FPressedObject = -1;
         FForm->update();
-        if (b == pressed) InvokeHandler([&] { ButtonCommand(pressed); });
+        if (pressed != TbsFrameButton::None && b == pressed) InvokeHandler([&] { ButtonCommand(pressed); });
         return true;
       }
       break;
     }
     case QEvent::Leave:
-      if (FHotButton != TbsFrameButton::None) {
-        FHotButton = TbsFrameButton::None;
-        FForm->update();
-      }
+      SetHot(-1, TbsFrameButton::None);
       break;
     default:
       if (event->type() == TMessageEvent::EventType()) {
         auto* msg = static_cast<TMessageEvent*>(event);
+        const bool ours = msg->WParam == FSkinData;
+        if (ours && msg->Msg == WM_SKINCHANGING) {
+          // The records are about to go: drop everything made from them.
+          FMorphTimer->stop();
+          FTrackTimer->stop();
+          FObjects.clear();
+          FHotObject = FPressedObject = -1;
+        }
         if (msg->Msg == WM_SKINCHANGING || msg->Msg == WM_SKINCHANGED) {
           const bool changing = msg->Msg == WM_SKINCHANGING;
+          if (ours && !changing) Rebuild();
           // Depth first through the window's controls.
           const auto widgets = FForm->findChildren<QWidget*>();
           for (QWidget* w : widgets) {
@@ -337,9 +430,10 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
               changing ? l->SkinWillChange() : l->SkinChanged();
             }
           }
-          if (!changing && msg->WParam == FSkinData) ApplyMargins();
+          if (ours && changing) FireEvent(OnBeforeChangeSkinData, this);
           FForm->update();
         }
+        if (ours && msg->Msg == WM_SKINCHANGEDONE) FireEvent(OnAfterChangeSkinData, this);
         return true;
       }
       break;

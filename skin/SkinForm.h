@@ -6,22 +6,21 @@
 #include "platform/Graphics.h"
 
 #include <QObject>
+#include <QPainter>
 #include <QPointer>
+#include <QImage>
 #include <QRect>
+#include <QRegion>
+#include <QTimer>
 
 #include "skin/SkinData.h"
+#include "skin/SkinFrameGeometry.h"
 
-enum TbsBorderIcon : unsigned {
-  biSystemMenu = 1u << 0,
-  biMinimize = 1u << 1,
-  biMaximize = 1u << 2,
-  biRollUp = 1u << 3,
-  biMinimizeToTray = 1u << 4,
-};
-using TbsBorderIcons = unsigned;
+#include <vector>
+
 
 // Caption buttons of the frame.
-enum class TbsFrameButton { None, Close, Maximize, Minimize, RollUp, SysMenu };
+enum class TbsFrameButton { None, Close, Maximize, Minimize, RollUp, SysMenu, MinimizeToTray };
 
 // Where the parts of an unskinned frame lie for a window of the given size.
 struct TbsPlainFrameLayout {
@@ -62,14 +61,34 @@ public:
   TFont DefCaptionFont = TFont::Make(QStringLiteral("Arial"), 14, fsBold, clBtnText);
   TFont DefInActiveCaptionFont = TFont::Make(QStringLiteral("Arial"), 14, fsBold, clBtnShadow);
 
+  TNotifyEvent OnChangeSkinData, OnBeforeChangeSkinData, OnAfterChangeSkinData;
+
+  // Skin data is set, loaded and has a main picture.
   bool Skinned() const;
   // Least window size the frame allows.
   QSize LeastSize() const;
   bool IsButtonVisible(TbsFrameButton button) const;
+  // The unskinned frame's layout at the window's size.
   TbsPlainFrameLayout Layout() const;
+  // The skinned frame's geometry and objects at the window's size (empty
+  // when unskinned).
+  TbsFrameGeometry Geometry() const;
+  const std::vector<TbsFrameObject>& Objects() const {
+    EnsureLayout();
+    return FObjects;
+  }
+  // Where a caption button lies on the window (null when it does not show).
+  QRect ButtonRect(TbsFrameButton button) const;
+  // The window's shape from the skin's mask; empty when it has none.
+  QRegion WindowRegion() const {
+    EnsureLayout();
+    return FRegion;
+  }
   // What lies under a point of the window.
   enum class THit { Client, Caption, Button, Border };
   THit HitTest(const QPoint& windowPoint, TbsFrameButton* button = nullptr) const;
+  // The frame as it is painted now, at the window's size.
+  QImage FrameImage() const;
 
   // Runs a caption button's command.
   void ButtonCommand(TbsFrameButton button);
@@ -79,7 +98,19 @@ protected:
 
 private:
   void ApplyMargins();
+  // Rebuilds objects, least size, geometry and region from the skin.
+  void Rebuild();
+  void Relayout();
+  void UpdateRegion();
+  // A hidden window gets its resize events only when shown: queries made
+  // before that lay the frame out for the current size first.
+  void EnsureLayout() const;
+  void SetHot(int object, TbsFrameButton plain);
+  // Moves every morphing object a step towards its look (active while the
+  // mouse is over it); stops the timer when all have arrived.
+  void MorphStep();
   void Paint();
+  void PaintPlain(QPainter& p);
   void ShowSystemMenu(const QPoint& globalPos);
 
   TForm* FForm;
@@ -88,6 +119,13 @@ private:
   bool FHideCaptionButtons = false;
   TbsFrameButton FHotButton = TbsFrameButton::None;
   TbsFrameButton FPressedButton = TbsFrameButton::None;
+  std::vector<TbsFrameObject> FObjects;
+  int FHotObject = -1;
+  int FPressedObject = -1;
+  QRegion FRegion;
+  QSize FLayoutSize;
+  QTimer* FMorphTimer;
+  QTimer* FTrackTimer;  // watches for the mouse leaving the hot object
   bool FDragging = false;
   QPoint FDragOffset;
 };

@@ -1,0 +1,238 @@
+// The frame on real windows with our stored skins: the non-client bands,
+// least sizes, caption buttons and their commands, the caption drag, the
+// window's shape and the rebuild on a skin change.
+#include "resources/Resources.h"
+#include "skin/SkinBmp.h"
+#include "skin/SkinForm.h"
+#include "skin/StoredSkin.h"
+#include "SkinDataTestSupport.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SkinnedWindow {
+  TForm form;
+  TbsCompressedStoredSkin stored;
+  TbsSkinData* data = new TbsSkinData(&form);
+  TbsSkinForm* frame;
+
+  SkinnedWindow(TbsBorderIcons icons, QSize client = {382, 184}) {
+    frame = CreateSkinFrame(&form, data, icons, true);
+    form.SetCaption(QStringLiteral("Окно"));
+    form.SetClientSize(client.width(), client.height());
+  }
+  void Load(const char* skin) {
+    stored.LoadCompressedData(resources::Load(QLatin1String(skin)));
+    data->SetCompressedStoredSkin(&stored);
+  }
+};
+
+void SendMouse(QWidget* w, QEvent::Type type, QPoint local, QPoint global) {
+  QMouseEvent e(type, local, global, Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+}  // namespace
+
+TEST(SkinFormFrameWindow, RealSkinsSetTheirBandsAndLeastSizes) {
+  struct Case {
+    const char* Skin;
+    QMargins Band;
+    QSize Least;
+  };
+  const Case cases[] = {{"iMetal2.skn", {2, 25, 2, 3}, {170, 28}},
+                        {"iMetal.skn", {2, 25, 2, 3}, {170, 28}},
+                        {"CyberObject.skn", {5, 27, 5, 8}, {160, 35}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Skin);
+    SkinnedWindow w(biMinimize);
+    // Unskinned until the skin is loaded: 3-pixel borders under a caption band.
+    EXPECT_FALSE(w.frame->Skinned());
+    EXPECT_EQ(w.form.NonClientMargins(), QMargins(3, kDefaultCaptionHeight + 3, 3, 3));
+    w.Load(c.Skin);
+    ASSERT_TRUE(w.frame->Skinned());
+    EXPECT_EQ(w.form.NonClientMargins(), c.Band);
+    EXPECT_EQ(QSize(w.form.ClientWidth(), w.form.ClientHeight()), QSize(382, 184));
+    EXPECT_EQ(w.form.size(), QSize(382 + c.Band.left() + c.Band.right(), 184 + c.Band.top() + c.Band.bottom()));
+    EXPECT_EQ(w.frame->LeastSize(), c.Least);
+    EXPECT_EQ(w.form.minimumSize(), c.Least);
+    EXPECT_EQ(w.form.Client()->geometry(), w.frame->Geometry().ClientRect.ToQRect());
+  }
+}
+
+TEST(SkinFormFrameWindow, CaptionButtonsFollowBorderIcons) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal2.skn");
+  EXPECT_TRUE(w.frame->IsButtonVisible(TbsFrameButton::Close));
+  EXPECT_TRUE(w.frame->IsButtonVisible(TbsFrameButton::Minimize));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::Maximize));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::SysMenu));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::RollUp));
+  const QRect close = w.frame->ButtonRect(TbsFrameButton::Close);
+  const QRect minimise = w.frame->ButtonRect(TbsFrameButton::Minimize);
+  EXPECT_EQ(close.size(), QSize(19, 17));
+  EXPECT_EQ(close.right() + 1, w.form.width() - 5);  // the caption's right end (287 of 292)
+  EXPECT_EQ(minimise.right() + 1 + 2, close.left()); // "buttonsoffset" 2
+  EXPECT_EQ(minimise.top(), close.top());
+
+  w.frame->SetBorderIcons(0);  // as a message dialog
+  EXPECT_TRUE(w.frame->IsButtonVisible(TbsFrameButton::Close));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::Minimize));
+  w.frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp);
+  w.frame->SetHideCaptionButtons(true);
+  for (TbsFrameButton b : {TbsFrameButton::Close, TbsFrameButton::Minimize, TbsFrameButton::Maximize,
+                           TbsFrameButton::SysMenu, TbsFrameButton::RollUp})
+    EXPECT_FALSE(w.frame->IsButtonVisible(b));
+
+  SkinnedWindow about(biSystemMenu, {455, 413});
+  about.frame->ShowIcon = false;
+  about.Load("CyberObject.skn");
+  EXPECT_TRUE(about.frame->IsButtonVisible(TbsFrameButton::Close));
+  EXPECT_FALSE(about.frame->IsButtonVisible(TbsFrameButton::Minimize));
+  const QRect sys = about.frame->ButtonRect(TbsFrameButton::SysMenu);
+  EXPECT_EQ(sys.topLeft(), QPoint(8, 4));  // the caption's left end, 8,4,142,23
+  EXPECT_EQ(sys.size(), QSize(21, 19));
+}
+
+TEST(SkinFormFrameWindow, CloseAndMinimiseButtonsAct) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal2.skn");
+  int closes = 0;
+  w.form.OnClose = [&](TObject*, TCloseAction& action) {
+    ++closes;
+    action = TCloseAction::caHide;
+  };
+  w.form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+  // A press that leaves the button before the release does nothing.
+  const QRect close = w.frame->ButtonRect(TbsFrameButton::Close);
+  QTest::mousePress(&w.form, Qt::LeftButton, {}, close.center());
+  QTest::mouseRelease(&w.form, Qt::LeftButton, {}, QPoint(100, 100));
+  EXPECT_EQ(closes, 0);
+  QTest::mouseClick(&w.form, Qt::LeftButton, {}, close.center());
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(w.form.isVisible());
+
+  w.form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+  QTest::mouseClick(&w.form, Qt::LeftButton, {}, w.frame->ButtonRect(TbsFrameButton::Minimize).center());
+  EXPECT_TRUE(w.form.isMinimized());
+  EXPECT_EQ(closes, 1);
+  w.form.showNormal();
+  w.form.hide();
+}
+
+TEST(SkinFormFrameWindow, CaptionButtonsMorphToTheirActiveLookAndBack) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal2.skn");  // its caption buttons morph
+  w.form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+  auto closeK = [&] {
+    for (const TbsFrameObject& o : w.frame->Objects())
+      if (o.Command == TbsStdCommand::cmClose) return o.MorphK;
+    return -1.0;
+  };
+  const QPoint over = w.frame->ButtonRect(TbsFrameButton::Close).center();
+  QCursor::setPos(w.form.mapToGlobal(over));
+  SendMouse(&w.form, QEvent::MouseMove, over, w.form.mapToGlobal(over));
+  EXPECT_EQ(closeK(), 0.0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return closeK() == 1.0; }, 2000));
+  // Straight into the client area: no event reaches the window, the
+  // tracking notices the mouse gone and the button turns back.
+  QCursor::setPos(w.form.mapToGlobal(QPoint(100, 100)));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return closeK() == 0.0; }, 2000));
+  w.form.hide();
+}
+
+TEST(SkinFormFrameWindow, CaptionDragsTheWindowTheClientDoesNot) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal2.skn");
+  w.form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+  const QPoint caption(60, 12), client(60, 100);
+  EXPECT_EQ(w.frame->HitTest(caption), TbsSkinForm::THit::Caption);
+  EXPECT_EQ(w.frame->HitTest(client), TbsSkinForm::THit::Client);
+  EXPECT_EQ(w.frame->HitTest(QPoint(0, 100)), TbsSkinForm::THit::Border);
+  TbsFrameButton b = TbsFrameButton::None;
+  EXPECT_EQ(w.frame->HitTest(w.frame->ButtonRect(TbsFrameButton::Close).center(), &b), TbsSkinForm::THit::Button);
+  EXPECT_EQ(b, TbsFrameButton::Close);
+
+  const bool systemMove = w.form.windowHandle() && w.form.windowHandle()->startSystemMove();
+  if (systemMove) GTEST_SKIP() << "the window system moves the window itself";
+  const QPoint start = w.form.pos();
+  auto drag = [&](QPoint at) {
+    const QPoint g = w.form.mapToGlobal(at);
+    SendMouse(&w.form, QEvent::MouseButtonPress, at, g);
+    SendMouse(&w.form, QEvent::MouseMove, at + QPoint(30, 20), g + QPoint(30, 20));
+    SendMouse(&w.form, QEvent::MouseButtonRelease, at + QPoint(30, 20), g + QPoint(30, 20));
+  };
+  drag(client);
+  EXPECT_EQ(w.form.pos(), start);
+  drag(caption);
+  EXPECT_EQ(w.form.pos(), start + QPoint(30, 20));
+  w.form.hide();
+}
+
+TEST(SkinFormFrameWindow, MaskShapesTheWindowAndNoMaskLeavesItRectangular) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal2.skn");
+  const QRegion shape = w.form.mask();
+  ASSERT_FALSE(shape.isEmpty());
+  EXPECT_EQ(shape.boundingRect(), w.form.rect());
+  EXPECT_FALSE(shape.contains(QPoint(0, 0)));                   // rounded top corners
+  EXPECT_FALSE(shape.contains(QPoint(w.form.width() - 1, 0)));
+  EXPECT_TRUE(shape.contains(QPoint(w.form.width() / 2, 0)));
+  EXPECT_TRUE(shape.contains(QPoint(0, 100)));
+  EXPECT_TRUE(shape.contains(QPoint(w.form.width() - 1, w.form.height() - 1)));
+  // A larger window: the shape follows the size, shown or not.
+  w.form.SetClientSize(600, 400);
+  EXPECT_EQ(w.frame->WindowRegion().boundingRect(), w.form.rect());
+  EXPECT_FALSE(w.frame->WindowRegion().contains(QPoint(w.form.width() - 1, 0)));
+  w.form.SetClientSize(300, 200);
+  w.form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+  EXPECT_EQ(w.form.mask().boundingRect(), w.form.rect());
+  EXPECT_FALSE(w.form.mask().contains(QPoint(w.form.width() - 1, 0)));
+  w.form.hide();
+
+  // A skin without a mask picture.
+  skintest::TContainer c;
+  c.Picture = skintest::Bmp(60, 40, 24);
+  c.Text = "[VERSION]\r\n[PICTURES]\r\npicture=main.bmp\r\n[FORMINFO]\r\nclientrect=4,20,56,36\r\n"
+           "captionrect=4,2,56,18\r\n[SKINOBJECTS]\r\ncount=0\r\n[SKINCONTROLS]\r\ncount=0\r\n";
+  auto plain = skintest::Stored(c.Bytes());
+  SkinnedWindow bare(biMinimize);
+  bare.data->SetCompressedStoredSkin(plain.get());
+  ASSERT_TRUE(bare.frame->Skinned());
+  EXPECT_EQ(bare.form.NonClientMargins(), QMargins(4, 20, 4, 4));
+  EXPECT_TRUE(bare.frame->WindowRegion().isEmpty());
+  EXPECT_TRUE(bare.form.mask().isEmpty());
+  // Its caption still drags although the skin has no caption record.
+  EXPECT_EQ(bare.frame->HitTest(QPoint(30, 10)), TbsSkinForm::THit::Caption);
+}
+
+TEST(SkinFormFrameWindow, ASkinChangeRebuildsTheFrame) {
+  SkinnedWindow w(biMinimize);
+  QStringList events;
+  w.frame->OnBeforeChangeSkinData = [&](TObject*) { events << "before"; };
+  w.frame->OnChangeSkinData = [&](TObject*) { events << "change"; };
+  w.frame->OnAfterChangeSkinData = [&](TObject*) { events << "after"; };
+  w.Load("iMetal2.skn");
+  EXPECT_EQ(events, (QStringList{"before", "change", "after"}));
+  EXPECT_EQ(w.frame->ButtonRect(TbsFrameButton::Close).size(), QSize(19, 17));
+  TbsCompressedStoredSkin cyber;
+  cyber.LoadCompressedData(resources::Load(QStringLiteral("CyberObject.skn")));
+  w.data->SetCompressedStoredSkin(&cyber);
+  EXPECT_EQ(w.form.NonClientMargins(), QMargins(5, 27, 5, 8));
+  EXPECT_EQ(QSize(w.form.ClientWidth(), w.form.ClientHeight()), QSize(382, 184));
+  EXPECT_EQ(w.frame->ButtonRect(TbsFrameButton::Close).size(), QSize(21, 19));
+  EXPECT_EQ(w.frame->Objects().size(), 7u);
+  // The frame image is the skin's at the window's size.
+  EXPECT_EQ(w.frame->FrameImage().size(), w.form.size());
+  w.data->SetCompressedStoredSkin(nullptr);
+}
