@@ -4,11 +4,12 @@
 #include "platform/Messages.h"
 #include "skin/SkinControl.h"
 #include "skin/SkinData.h"
+#include "skin/SkinEdit.h"
 #include "skin/SkinFramePaint.h"
+#include "skin/SkinMenu.h"
 #include "skin/SkinStdLabel.h"
 
 #include <QCursor>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -255,6 +256,7 @@ void TbsSkinForm::ButtonCommand(TbsFrameButton button) {
         FForm->showMaximized();
       break;
     case TbsFrameButton::RollUp:
+      SetRolledUp(!FRolledUp);
       break;
     case TbsFrameButton::MinimizeToTray:
       // There is no notification area to hide into: the window minimises.
@@ -270,19 +272,72 @@ void TbsSkinForm::ButtonCommand(TbsFrameButton button) {
   }
 }
 
+std::vector<TbsSkinForm::TSysMenuItem> TbsSkinForm::SystemMenuItems() const {
+  const bool restorable = FForm->isMinimized() || FForm->isMaximized() || FRolledUp;
+  std::vector<TSysMenuItem> items{{TSysMenuCommand::Restore, QStringLiteral("&Восстановить"), restorable},
+                                  {TSysMenuCommand::Minimize, QStringLiteral("&Свернуть"), !FForm->isMinimized()}};
+  if (FBorderIcons & biRollUp)
+    items.push_back({TSysMenuCommand::RollUp, QStringLiteral("Свернуть в &заголовок"), !FRolledUp});
+  items.push_back({TSysMenuCommand::None, QString(), false});  // divider
+  items.push_back({TSysMenuCommand::Close, QStringLiteral("&Закрыть"), true});
+  return items;
+}
+
+void TbsSkinForm::SystemMenuCommand(TSysMenuCommand command) {
+  switch (command) {
+    case TSysMenuCommand::Restore:
+      if (FRolledUp)
+        SetRolledUp(false);
+      else
+        FForm->showNormal();
+      break;
+    case TSysMenuCommand::Minimize:
+      FForm->showMinimized();
+      break;
+    case TSysMenuCommand::RollUp:
+      SetRolledUp(true);
+      break;
+    case TSysMenuCommand::Close:
+      FForm->Close();
+      break;
+    case TSysMenuCommand::None:
+      break;
+  }
+}
+
 void TbsSkinForm::ShowSystemMenu(const QPoint& globalPos) {
-  QMenu menu(FForm);
-  QAction* restore = menu.addAction(QStringLiteral("Восстановить"));
-  restore->setEnabled(FForm->isMinimized() || FForm->isMaximized());
-  QAction* minimize = menu.addAction(QStringLiteral("Свернуть"));
-  menu.addSeparator();
-  QAction* close = menu.addAction(QStringLiteral("Закрыть"));
+  if (FSysMenu) return;  // already open
+  const std::vector<TSysMenuItem> items = SystemMenuItems();
+  auto* menu = new TbsSkinPopupMenu(FForm);
+  menu->setObjectName(QStringLiteral("bsSkinSysMenu"));
+  menu->SetSkinData(MenusSkinData ? MenusSkinData : FSkinData.data());
+  for (const TSysMenuItem& item : items) {
+    if (item.Command == TSysMenuCommand::None)
+      menu->AddDivider();
+    else
+      menu->AddItem(item.Caption, item.Enabled);
+  }
+  FSysMenu = menu;
   QPointer<TForm> form(FForm);
-  QAction* chosen = menu.exec(globalPos);
-  if (!form) return;
-  if (chosen == restore) FForm->showNormal();
-  if (chosen == minimize) FForm->showMinimized();
-  if (chosen == close) FForm->Close();
+  QPointer<TbsSkinForm> self(this);
+  const int chosen = menu->Exec(globalPos);
+  delete menu;
+  if (!form || !self) return;
+  if (chosen >= 0 && chosen < int(items.size())) SystemMenuCommand(items[size_t(chosen)].Command);
+}
+
+void TbsSkinForm::SetRolledUp(bool value) {
+  if (value == FRolledUp) return;
+  if (value) {
+    FRestoreHeight = FForm->height();
+    FRolledUp = true;
+    // Only the frame stays: caption band and borders.
+    FForm->resize(FForm->width(), LeastSize().height());
+  } else {
+    FRolledUp = false;
+    FForm->resize(FForm->width(), std::max(FRestoreHeight, LeastSize().height()));
+  }
+  FForm->update();
 }
 
 void TbsSkinForm::Paint() {
@@ -428,6 +483,8 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
               changing ? c->SkinWillChange() : c->SkinChanged();
             } else if (auto* l = qobject_cast<TbsSkinStdLabel*>(w); l && l->SkinData() == msg->WParam) {
               changing ? l->SkinWillChange() : l->SkinChanged();
+            } else if (auto* e = qobject_cast<TbsSkinEdit*>(w); e && e->SkinData() == msg->WParam) {
+              changing ? e->SkinWillChange() : e->SkinChanged();
             }
           }
           if (ours && changing) FireEvent(OnBeforeChangeSkinData, this);

@@ -15,6 +15,7 @@
 
 #include "skin/SkinData.h"
 #include "skin/SkinFrameGeometry.h"
+#include "skin/SkinMenu.h"
 
 #include <vector>
 
@@ -93,6 +94,26 @@ public:
   // Runs a caption button's command.
   void ButtonCommand(TbsFrameButton button);
 
+  // Rolls the window up to its frame (caption and borders) or back down to
+  // the height it had.
+  bool RolledUp() const { return FRolledUp; }
+  void SetRolledUp(bool value);
+
+  // The system menu as the frame would open it now: restore, minimise,
+  // roll-up (with biRollUp), close; drawn from the menus' skin.
+  enum class TSysMenuCommand { None, Restore, Minimize, RollUp, Close };
+  struct TSysMenuItem {
+    TSysMenuCommand Command;
+    QString Caption;
+    bool Enabled;
+  };
+  std::vector<TSysMenuItem> SystemMenuItems() const;
+  void SystemMenuCommand(TSysMenuCommand command);
+  // Opens the system menu at a screen point and runs the chosen command.
+  void ShowSystemMenu(const QPoint& globalPos);
+  // The menu while it is open (null otherwise).
+  TbsSkinPopupMenu* OpenSystemMenu() const { return FSysMenu; }
+
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -111,7 +132,6 @@ private:
   void MorphStep();
   void Paint();
   void PaintPlain(QPainter& p);
-  void ShowSystemMenu(const QPoint& globalPos);
 
   TForm* FForm;
   QPointer<TbsSkinData> FSkinData;
@@ -126,6 +146,9 @@ private:
   QSize FLayoutSize;
   QTimer* FMorphTimer;
   QTimer* FTrackTimer;  // watches for the mouse leaving the hot object
+  bool FRolledUp = false;
+  int FRestoreHeight = 0;
+  QPointer<TbsSkinPopupMenu> FSysMenu;
   bool FDragging = false;
   QPoint FDragOffset;
 };
