@@ -74,6 +74,7 @@ TForm_Gayki::TForm_Gayki(QWidget* parent) : TForm(parent) {
   for (TbsSkinButton* b : {bsSkinButton2, bsSkinButton1, bsSkinButton3, bsSkinButton4}) b->SetSkinData(bsSkinData1);
   bsSkinLabel1->SetSkinData(bsSkinData1);
   bsSkinEdit1->SetSkinData(bsSkinData1);
+  for (TbsSkinStdLabel* l : c->findChildren<TbsSkinStdLabel*>()) l->SetSkinData(bsSkinData1);
 
   // Tab order 0 to 8 (the framed label takes no focus).
   QWidget* order[] = {bsSkinComboBox1, bsSkinComboBox2, bsSkinComboBox3, bsSkinButton2, bsSkinLabel1,

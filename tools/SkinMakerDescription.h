@@ -123,10 +123,13 @@ QStringList Describe(const TSkin& s) {
   d.Color("cbtnshadow", t.FaceDark);
 
   // --- Frame objects: caption buttons, caption ---
-  struct TObj { const char* Name; const char* Command; int Kind; int Restore; };
-  const TObj buttons[] = {{"closebutton", "cmclose", 0, -1},   {"maxbutton", "cmmaximize", 1, 3},
-                          {"minbutton", "cmminimize", 2, -1},  {"rollupbutton", "cmrollup", 4, 5},
-                          {"sysmenubutton", "cmsysmenu", 6, -1}, {"traybutton", "cmminimizetotray", 7, -1}};
+  struct TObj { const char* Name; const char* Command; int Kind; int Restore; const char* Hint; };
+  const TObj buttons[] = {{"closebutton", "cmclose", 0, -1, "Закрыть"},
+                          {"maxbutton", "cmmaximize", 1, 3, "Развернуть"},
+                          {"minbutton", "cmminimize", 2, -1, "Свернуть"},
+                          {"rollupbutton", "cmrollup", 4, 5, "Свернуть в заголовок"},
+                          {"sysmenubutton", "cmsysmenu", 6, -1, "Системное меню"},
+                          {"traybutton", "cmminimizetotray", 7, -1, "Свернуть в область уведомлений"}};
   d.Section("SKINOBJECTS");
   d.Int("count", 7);
   for (int i = 0; i < 5; ++i) d.Key(QByteArray::number(i).constData(), QLatin1String(buttons[i].Name) + QStringLiteral(":stdbutton"));
@@ -135,7 +138,7 @@ QStringList Describe(const TSkin& s) {
 
   for (const TObj& b : buttons) {
     d.Section(b.Name);
-    d.Key("hint", QString());
+    d.Key("hint", QString::fromUtf8(b.Hint));
     d.Int("activepictureindex", s.CapIdx);
     d.Int("skinrectinapicture", 1);
     const int kind = b.Kind;
