@@ -43,6 +43,11 @@ void TbsSkinGroupBox::SetBorderStyle(TbsBevelStyle style) {
 }
 
 QRect TbsSkinGroupBox::ClientArea() const {
+  if (SkinnedLook()) {
+    const bool whole = !FBGPicture.isNull() ||
+                       (!FCaptionMode && FBorderStyle == TbsBevelStyle::bvNone && FResizeMode == TbsResizeMode::rmFree);
+    return whole ? rect() : SkinClientRect().ToQRect();
+  }
   QRect r = rect();
   if (FBorderStyle != TbsBevelStyle::bvNone) r.adjust(1, 1, -1, -1);
   if (FCaptionMode) r.setTop(r.top() + DefaultCaptionHeight);
@@ -51,6 +56,11 @@ QRect TbsSkinGroupBox::ClientArea() const {
 
 QRect TbsSkinGroupBox::CaptionRect() const {
   if (!FCaptionMode) return {};
+  if (SkinnedLook()) {
+    const TbsDataSkinPanelControl* record = PanelRecord();
+    const QSize skin(FSkinRect.Width(), FSkinRect.Height());
+    return PlaceSkinArea(record->CaptionRect, FResizeMode, FLayout.Points, skin, size()).ToQRect();
+  }
   QRect r = rect();
   if (FBorderStyle != TbsBevelStyle::bvNone) r.adjust(1, 1, -1, -1);
   r.setHeight(std::min(DefaultCaptionHeight, r.height()));
@@ -100,8 +110,8 @@ void TbsSkinGroupBox::DrawPlain(QImage& image) {
   p.setFont(ToQFont(DefaultFont));
   p.setPen(ToQColor(isEnabled() ? DefaultFont.Color : clBtnShadow));
   int align = Qt::AlignLeft;
-  if (DefaultAlignment == TbsAlignment::taRightJustify) align = Qt::AlignRight;
-  if (DefaultAlignment == TbsAlignment::taCenter) align = Qt::AlignHCenter;
+  if (DefaultAlignment == TAlignment::taRightJustify) align = Qt::AlignRight;
+  if (DefaultAlignment == TAlignment::taCenter) align = Qt::AlignHCenter;
   p.drawText(band.adjusted(3, 0, -1, -1), align | Qt::AlignVCenter | Qt::TextSingleLine, FCaption);
 }
 
@@ -113,7 +123,7 @@ constexpr int kMarkToText = 5;     // gap between mark and text
 }  // namespace
 
 TbsGroupButton::TbsGroupButton(TbsSkinRadioGroup* group, int index)
-    : TbsSkinCustomControl(group, group->ButtonSkinDataName), FGroup(group), FIndex(index) {
+    : TbsSkinCustomControl(group, group->ButtonSkinDataName), FGroup(group), FButtonIndex(index) {
   setFocusPolicy(Qt::ClickFocus);
   setAttribute(Qt::WA_Hover);
 }
@@ -268,7 +278,7 @@ void TbsSkinRadioGroup::UpdateButtons() {
   FRebuilding = true;
   for (int i = 0; i < count; ++i) {
     TbsGroupButton* b = FButtons[i];
-    b->FIndex = i;
+    b->FButtonIndex = i;
     b->SetSkinDataName(ButtonSkinDataName);
     b->SetSkinData(FSkinData);
     b->SetDefaultFont(FButtonFont);
@@ -316,7 +326,7 @@ void TbsSkinRadioGroup::SetItemIndex(int index) {
 
 void TbsSkinRadioGroup::ButtonTicked(TbsGroupButton* button) {
   if (FRebuilding) return;
-  const int index = button->FIndex;
+  const int index = button->FButtonIndex;
   if (index == FItemIndex) return;
   if (TbsGroupButton* old = Button(FItemIndex)) old->SetChecked(false);
   FItemIndex = index;
@@ -327,7 +337,7 @@ void TbsSkinRadioGroup::ButtonTicked(TbsGroupButton* button) {
 void TbsSkinRadioGroup::MoveFocus(TbsGroupButton* from, int step) {
   const int count = static_cast<int>(FButtons.size());
   if (count == 0) return;
-  const int next = ((from->FIndex + step) % count + count) % count;
+  const int next = ((from->FButtonIndex + step) % count + count) % count;
   TbsGroupButton* b = FButtons[next];
   b->setFocus(Qt::TabFocusReason);
   b->SetChecked(true);

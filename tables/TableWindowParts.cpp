@@ -1,9 +1,13 @@
 #include "tables/TableWindowParts.h"
 
+#include "skin/SkinButton.h"
 #include "skin/SkinComboBox.h"
+#include "skin/SkinData.h"
+#include "skin/SkinMessage.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinLabel.h"
 #include "skin/SkinStdLabel.h"
+#include "tables/TorqueTables.h"
 
 TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& row) {
   auto* l = new TbsSkinStdLabel(parent);
@@ -50,4 +54,29 @@ TbsSkinEdit* MakeResultEdit(QWidget* parent, int left, int top, int width, int h
   e->SetDefaultFont(TFont::Make(QStringLiteral("Arial"), -15, fsBold, clBlue));
   e->SetBounds(left, top, width, height);
   return e;
+}
+
+void GiveSkinToControls(QWidget* client, TbsSkinData* data) {
+  for (TbsSkinControl* c : client->findChildren<TbsSkinControl*>()) c->SetSkinData(data);
+  for (TbsSkinStdLabel* l : client->findChildren<TbsSkinStdLabel*>()) l->SetSkinData(data);
+  for (TbsSkinEdit* e : client->findChildren<TbsSkinEdit*>()) e->SetSkinData(data);
+}
+
+void ShowTorque(const TTorqueQuery& q, const TTorqueWindowKind& kind) {
+  if (q.Diameter->Text().isEmpty()) {
+    ShowNotice(q.Message, QStringLiteral("Выберите пожалуйста диаметр резьбы."));
+    return;
+  }
+  if (q.Class->Text().isEmpty()) {
+    ShowNotice(q.Message, QString::fromUtf8(kind.ClassNotice));
+    return;
+  }
+  if (q.Joint->Text().isEmpty()) {
+    ShowNotice(q.Message, QStringLiteral("Выберите пожалуйста класс соединения."));
+    return;
+  }
+  if (const auto max = kind.MaxTorque(q.Diameter->Text(), q.Class->Text())) q.Value->SetCaption(*max);
+  // The range is looked up by the value the label now shows.
+  if (const auto text = torque::ResultText(*kind.Noun, q.Value->Caption(), q.Joint->Text()))
+    q.Sentence->SetText(*text);
 }

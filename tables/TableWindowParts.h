@@ -4,10 +4,14 @@
 // field, each as those two windows store them.
 #include "platform/Graphics.h"
 
+#include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 class TbsSkinComboBox;
+class TbsSkinData;
+class TbsSkinMessage;
 class TbsSkinEdit;
 class TbsSkinLabel;
 class TbsSkinStdLabel;
@@ -35,3 +39,28 @@ TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboSpec& row, const QS
 TbsSkinLabel* MakeValueLabel(QWidget* parent, int left, int top, int width, int height);
 // The result field: Arial bold 15 px blue, editable.
 TbsSkinEdit* MakeResultEdit(QWidget* parent, int left, int top, int width, int height);
+
+// Gives every skinned control and label in a window's client area the
+// window's skin.
+void GiveSkinToControls(QWidget* client, TbsSkinData* data);
+
+// The controls the "Показать" button of a table window reads and fills.
+struct TTorqueQuery {
+  TbsSkinComboBox* Diameter;
+  TbsSkinComboBox* Class;
+  TbsSkinComboBox* Joint;
+  TbsSkinLabel* Value;
+  TbsSkinEdit* Sentence;
+  TbsSkinMessage* Message;
+};
+// The window's own texts and table.
+struct TTorqueWindowKind {
+  const char* ClassNotice;  // shown when no strength class is chosen
+  std::optional<QString> (*MaxTorque)(const QString& diameter, const QString& strengthClass);
+  const QString* Noun;      // of the result sentence
+};
+// Refuses an empty list with its notice (diameter, class, joint class in that
+// order); otherwise shows the maximum torque in the value label and the
+// sentence (or fixed wording) for the joint class in the result field. A
+// pair without a table row leaves what is shown unchanged.
+void ShowTorque(const TTorqueQuery& query, const TTorqueWindowKind& kind);

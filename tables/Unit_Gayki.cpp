@@ -70,11 +70,7 @@ TForm_Gayki::TForm_Gayki(QWidget* parent) : TForm(parent) {
   MakeTableLabel(c, kLabels[3]);
   MakeTableLabel(c, kLabels[4]);
 
-  for (TbsSkinComboBox* box : {bsSkinComboBox1, bsSkinComboBox2, bsSkinComboBox3}) box->SetSkinData(bsSkinData1);
-  for (TbsSkinButton* b : {bsSkinButton2, bsSkinButton1, bsSkinButton3, bsSkinButton4}) b->SetSkinData(bsSkinData1);
-  bsSkinLabel1->SetSkinData(bsSkinData1);
-  bsSkinEdit1->SetSkinData(bsSkinData1);
-  for (TbsSkinStdLabel* l : c->findChildren<TbsSkinStdLabel*>()) l->SetSkinData(bsSkinData1);
+  GiveSkinToControls(c, bsSkinData1);
 
   // Tab order 0 to 8 (the framed label takes no focus).
   QWidget* order[] = {bsSkinComboBox1, bsSkinComboBox2, bsSkinComboBox3, bsSkinButton2, bsSkinLabel1,
@@ -94,23 +90,8 @@ TForm_Gayki::TForm_Gayki(QWidget* parent) : TForm(parent) {
 void TForm_Gayki::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }
 
 void TForm_Gayki::bsSkinButton2Click(TObject*) {
-  if (bsSkinComboBox1->Text().isEmpty()) {
-    ShowNotice(bsSkinMessage1, QStringLiteral("Выберите пожалуйста диаметр резьбы."));
-    return;
-  }
-  if (bsSkinComboBox2->Text().isEmpty()) {
-    ShowNotice(bsSkinMessage1, QStringLiteral("Выберите пожалуйста класс прочности гайки."));
-    return;
-  }
-  if (bsSkinComboBox3->Text().isEmpty()) {
-    ShowNotice(bsSkinMessage1, QStringLiteral("Выберите пожалуйста класс соединения."));
-    return;
-  }
-  if (const auto max = torque::NutMaxTorque(bsSkinComboBox1->Text(), bsSkinComboBox2->Text()))
-    bsSkinLabel1->SetCaption(*max);
-  // The range is looked up by the value the label now shows.
-  if (const auto text = torque::ResultText(torque::kNutNoun, bsSkinLabel1->Caption(), bsSkinComboBox3->Text()))
-    bsSkinEdit1->SetText(*text);
+  static const TTorqueWindowKind kind{"Выберите пожалуйста класс прочности гайки.", torque::NutMaxTorque, &torque::kNutNoun};
+  ShowTorque({bsSkinComboBox1, bsSkinComboBox2, bsSkinComboBox3, bsSkinLabel1, bsSkinEdit1, bsSkinMessage1}, kind);
 }
 
 void TForm_Gayki::bsSkinButton1Click(TObject*) { CopySentenceToClipboard(bsSkinEdit1, bsSkinMessage1); }

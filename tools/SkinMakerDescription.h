@@ -301,23 +301,23 @@ QStringList Describe(const TSkin& s) {
     d.Key("bothhscrollbarname", QStringLiteral("bothhscrollbar"));
   }
 
-  // Group box: nine pieces, corner points as the calculation window's
-  // boxes are laid out around them.
+  // Group box: nine pieces around a caption band tall enough for the
+  // windows' 16-pixel bold captions (rows 0..19), corner points below it.
   d.Section("groupbox");
   d.Int("pictureindex", sheet);
   d.Rect("skinrect", l.GroupBox);
-  d.Point("lefttoppoint", 3, 17);
-  d.Point("righttoppoint", 286, 16);
+  d.Point("lefttoppoint", 3, 23);
+  d.Point("righttoppoint", 286, 22);
   d.Point("leftbottompoint", 2, 49);
   d.Point("rightbottompoint", 286, 44);
-  d.Rect("clientrect", {1, 14, 289, 52});
+  d.Rect("clientrect", {1, kGroupBand, 289, 52});
   d.Int("leftstretch", 0);
   d.Int("topstretch", 1);
   d.Int("rightstretch", 0);
   d.Int("bottomstretch", 0);
   d.Int("stretcheffect", 1);
   d.Int("bgpictureindex", -1);
-  d.Rect("captionrect", {1, 1, 289, 14});
+  d.Rect("captionrect", {1, 1, 289, kGroupBand});
   d.Key("alignment", QStringLiteral("taleftjustify"));
   d.Font(t, true);
 

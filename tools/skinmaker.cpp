@@ -26,6 +26,9 @@ using art::TGlyph;
 
 namespace {
 
+// Rows of the group box's caption band: room for a 16-pixel bold caption.
+constexpr int kGroupBand = 20;
+
 struct TTheme {
   bool Cyber = false;
   QColor CapTop, CapBottom, Face, FaceLight, FaceDark, Outline, Light, Dark;
@@ -452,23 +455,23 @@ QImage DrawSheet(const TSkin& s) {
   }
   for (int st = 0; st < 4; ++st) DrawPushButton(img, l.Button(st), t, st);
 
-  // Group box: a caption band over a framed body (rows: band 0..13, body
-  // 14..51, bottom line 52).
+  // Group box: a caption band over a framed body (rows: band 0..19, body
+  // 20..51, bottom line 52).
   const QRect g = l.GroupBox.ToQRect();
   QPainter p(&img);
   p.fillRect(g, t.Face);
   if (t.Cyber) {
-    art::VGradient(p, QRect(g.left(), g.top(), g.width(), 14), QColor(16, 44, 64), QColor(10, 28, 42));
+    art::VGradient(p, QRect(g.left(), g.top(), g.width(), kGroupBand), QColor(16, 44, 64), QColor(10, 28, 42));
     p.setPen(t.AccentLight);
-    p.drawLine(g.left(), g.top() + 13, g.left() + 40, g.top() + 13);
+    p.drawLine(g.left(), g.top() + kGroupBand - 1, g.left() + 40, g.top() + kGroupBand - 1);
     p.setPen(t.Accent);
-    p.drawLine(g.left() + 41, g.top() + 13, g.right(), g.top() + 13);
+    p.drawLine(g.left() + 41, g.top() + kGroupBand - 1, g.right(), g.top() + kGroupBand - 1);
   } else {
     p.end();
-    art::Brushed(img, QRect(g.left(), g.top(), g.width(), 14), t.CapTop, t.CapBottom, 8, t.Seed + 3);
+    art::Brushed(img, QRect(g.left(), g.top(), g.width(), kGroupBand), t.CapTop, t.CapBottom, 8, t.Seed + 3);
     p.begin(&img);
     p.setPen(t.FaceDark);
-    p.drawLine(g.left(), g.top() + 13, g.right(), g.top() + 13);
+    p.drawLine(g.left(), g.top() + kGroupBand - 1, g.right(), g.top() + kGroupBand - 1);
   }
   art::Frame(p, g, t.Outline);
   return img;
