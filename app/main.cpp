@@ -1,11 +1,13 @@
 #include "app/Startup.h"
 #include "platform/Forms.h"
 #include "platform/Translations.h"
+#include "skin/SkinHint.h"
 
 int main(int argc, char** argv) {
   TApplication app(argc, argv);
   platform::LoadTranslations();
   app.SetTitle(kApplicationTitle);
+  InstallSkinHints();
   CreateForms();
   app.Run();
   DestroyForms();

@@ -272,6 +272,7 @@ void TForm_Calcule::CreateControls() {
     list->SetBounds(r.Left, r.Top, r.Width, r.Height);
     list->SetItems(r.Items());
     list->DropDownCount = 10;
+    list->UseSkinSize = false;
     list->UseSkinFont = false;
     list->SetDefaultFont(ListFont(r.FontPx));
     if (r.Hint) list->SetHint(QString::fromUtf8(r.Hint));

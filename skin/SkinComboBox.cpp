@@ -1,6 +1,7 @@
 #include "skin/SkinComboBox.h"
 
 #include "platform/Platform.h"
+#include "skin/SkinRecords.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -83,8 +84,16 @@ void TbsSkinComboBox::DropDown() {
   if (FItems.isEmpty() || DroppedDown()) return;
   FireEvent(OnDropDown, this);
   FListBox->ItemFont = ToQFont(DefaultFont);
+  FListBox->DefaultFont = DefaultFont;
+  FListBox->UseSkinFont = ListBoxUseSkinFont;
+  LookUpRecord();
+  const TbsDataSkinComboBox* record = ComboRecord();
+  FListBox->SetSkinData(FSkinData);
+  FListBox->SetListBoxName(record ? record->ListBoxName : QString());
   const int width = ListBoxWidth > 0 ? ListBoxWidth : this->width();
   FListBox->SetRows(std::min(DropDownCount, static_cast<int>(FItems.size())));
+  // Shown from the top, scrolled only as far as the chosen item needs.
+  FListBox->SetTopIndex(0);
   const int height = FListBox->ListHeight();
   QPoint at = mapToGlobal(QPoint(0, this->height()));
   const QRect area = platform::WorkArea(this);
@@ -128,12 +137,12 @@ bool TbsSkinComboBox::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-QRect TbsSkinComboBox::ButtonRect() const {
+QRect TbsSkinComboBox::PlainButtonRect() const {
   return QRect(QPoint(width() - 2 - kPlainButtonWidth, 2), QPoint(width() - 3, height() - 3));
 }
 
-QRect TbsSkinComboBox::TextRect() const {
-  return QRect(QPoint(2, 2), QPoint(ButtonRect().left() - 2, height() - 3));
+QRect TbsSkinComboBox::PlainTextRect() const {
+  return QRect(QPoint(2, 2), QPoint(PlainButtonRect().left() - 2, height() - 3));
 }
 
 void TbsSkinComboBox::DrawPlain(QImage& image) {
@@ -145,7 +154,7 @@ void TbsSkinComboBox::DrawPlain(QImage& image) {
   p.fillRect(r, ToQColor(isEnabled() ? DefaultColor : clBtnFace));
   p.setPen(ToQColor(clBtnShadow));
   p.drawRect(r.adjusted(0, 0, -1, -1));
-  const QRect text = TextRect();
+  const QRect text = PlainTextRect();
   const bool focused = hasFocus() && !DroppedDown();
   if (focused) p.fillRect(text, ToQColor(clHighlight));
   if (!FText.isEmpty()) {
@@ -153,7 +162,10 @@ void TbsSkinComboBox::DrawPlain(QImage& image) {
     p.setPen(ToQColor(!isEnabled() ? clGrayText : focused ? clHighlightText : DefaultFont.Color));
     p.drawText(text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FText);
   }
-  const QRect b = ButtonRect();
+  DrawPlainButton(p, PlainButtonRect());
+}
+
+void TbsSkinComboBox::DrawPlainButton(QPainter& p, const QRect& b) const {
   const bool pressed = FButtonPressed && FMouseInButton;
   p.fillRect(b, ToQColor(pressed ? 11899781 : FMouseInButton ? 13811126 : clBtnFace));
   p.setPen(ToQColor(FMouseInButton || pressed ? clNavy : clBtnShadow));

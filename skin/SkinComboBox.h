@@ -4,7 +4,9 @@
 // own. The user picks with the mouse, the arrow keys, the wheel or by typing
 // an item's first letters, never types free text.
 #include "skin/SkinControl.h"
+#include "skin/SkinScrollBar.h"
 
+#include <QMargins>
 #include <QPointer>
 #include <QStringList>
 #include <cstdint>
@@ -14,12 +16,31 @@ enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
 
 class QPainter;
 class TbsSkinComboBox;
+class TbsDataSkinComboBox;
+class TbsDataSkinCustomControl;
+class TbsDataSkinListBox;
 
-// The arrow of the drop-down button and of the list's scroll bar.
+// The arrow of the plain drop-down button (and of a skinned one without its own).
 void DrawComboArrow(QPainter& p, const QRect& r, const QColor& color, bool up = false);
 
+// An item image ("itemrect" and its kin) of a list at `size`: the piece's
+// `leftOffset` columns at the left and `rightOffset` columns at the right
+// unscaled, the middle stretched (or tiled) between them; scaled down or up
+// to the height. A null image when the piece is empty.
+QImage ComposeItemImage(const QImage& picture, const TRect& piece, int leftOffset, int rightOffset, bool stretch,
+                        QSize size);
+// The item text rectangle of an item piece at `size`: its right and bottom
+// moved by the growth of the item; the item inset by 3 and 2 pixels when the
+// skin gives none.
+QRect ItemTextArea(const TRect& itemTextRect, const TRect& piece, const QRect& item);
+// Whether a button image carries a glyph of its own: some row of its middle
+// part has pixels of clearly different brightness (a face that is plain or
+// shaded from top to bottom has none).
+bool HasGlyph(const QImage& image);
+
 // The popup list: a frameless top-level window that never takes the focus
-// (the keys stay with the combo box), drawn plainly.
+// (the keys stay with the combo box). It wears the skin's list-box record
+// named by the combo box's record, or the plain look.
 class TbsPopupListBox : public QWidget {
   Q_OBJECT
 public:
@@ -31,6 +52,8 @@ public:
   // Makes the item current and scrolls it into view (-1: none).
   void SetItemIndex(int index);
   int TopIndex() const { return FTopIndex; }
+  // Scrolls so that `top` is the first row shown (as far as the items allow).
+  void SetTopIndex(int top) { ScrollTo(top); }
   int Rows() const { return FRows; }
   void SetRows(int rows);
   int RowHeight() const;
@@ -39,12 +62,34 @@ public:
   int ItemAt(const QPoint& point) const;
   QRect ItemRect(int index) const;
   // The list's height for its rows: rows plus the one-pixel border.
-  int ListHeight() const { return FRows * RowHeight() + 2; }
+  int ListHeight() const { return FRows * RowHeight() + Borders().top() + Borders().bottom(); }
 
-  QFont ItemFont;
+  QFont ItemFont;            // the plain look's font
+  TFont DefaultFont;         // the skinned look's font without UseSkinFont
+  bool UseSkinFont = true;   // the record's font name, height and style
+
+  // The skin: the data and the name of the list-box record to wear.
+  void SetSkinData(TbsSkinData* data);
+  TbsSkinData* SkinData() const { return FSkinData; }
+  void SetListBoxName(const QString& name);
+  QString ListBoxName() const { return FListBoxName; }
+  void SkinWillChange();  // plain until SkinChanged
+  void SkinChanged();
+  // The record in use, or null for the plain look.
+  const TbsDataSkinListBox* ListRecord() const;
+
+  // Space between the list's edges and its rows: one pixel plain, the
+  // record's borders around its client rectangle when skinned.
+  QMargins Borders() const;
+  QRect ScrollBarRect() const;
+  TbsScrollState ScrollState() const;
+  int HotIndex() const { return FHotIndex; }
+  // The list's image as painted.
+  QImage Render() const;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -52,9 +97,17 @@ protected:
 
 private:
   void ScrollTo(int top);
-  QRect ScrollBarRect() const;
+  void PaintPlain(QPainter& p) const;
+  void PaintSkin(QPainter& p, const TbsDataSkinListBox& record) const;
+  QFont DrawFont() const;
 
   TbsSkinComboBox* FOwner;
+  QPointer<TbsSkinData> FSkinData;
+  QString FListBoxName;
+  bool FSuspended = false;
+  int FHotIndex = -1;     // item under the mouse
+  int FScrollPressed = 0; // 1 while the thumb is dragged
+  int FGrabOffset = 0;
   QStringList FItems;
   int FItemIndex = -1;
   int FTopIndex = 0;
@@ -96,15 +149,33 @@ public:
   bool DroppedDown() const;
   TbsPopupListBox* ListBox() const { return FListBox; }
 
-  // Areas of the plain look, control coordinates.
+  // The drop-down button's and the text's areas, control coordinates: the
+  // record's "buttonrect" and "clientrect" moved for the control's size when
+  // the skin is in use, else the plain ones.
   QRect ButtonRect() const;
   QRect TextRect() const;
+  // The combo-box record in use, or null for the plain look.
+  const TbsDataSkinComboBox* ComboRecord() const;
+  // The record the drop-down button wears ("combobutton", else "editbutton",
+  // else "resizebutton"), or null.
+  const TbsDataSkinCustomControl* DropButtonRecord() const;
 
   bool MouseIn() const { return FMouseIn; }
+  bool MouseInButton() const { return FMouseInButton; }
   bool ButtonPressed() const { return FButtonPressed; }
+
+  void SetSkinData(TbsSkinData* data) override;
+  void LookUpRecord() override;
+  void SkinWillChange() override;
+  void SkinChanged() override;
+  TRect SkinClientRect() const override;
 
 protected:
   void DrawPlain(QImage& image) override;
+  bool DrawSkin(QImage& image) override;
+  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
+  bool FollowsSkinSize() const override { return UseSkinSize; }
+  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
 
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -126,6 +197,12 @@ private:
   void Search(QChar c);
   void Choose(int index);
   void SetText(const QString& text);
+  QRect PlainButtonRect() const;
+  QRect PlainTextRect() const;
+  void DrawPlainButton(QPainter& p, const QRect& b) const;
+  // The drop-down button from its record at `size` for its state; null when
+  // there is no such record.
+  QImage DropButtonImage(QSize size) const;
 
   QStringList FItems;
   int FItemIndex = -1;
@@ -136,5 +213,6 @@ private:
   bool FMouseIn = false;
   bool FMouseInButton = false;
   bool FButtonPressed = false;
+  bool FSkinSuspended = false;  // between the two skin notices
   TbsPopupListBox* FListBox;
 };

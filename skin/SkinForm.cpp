@@ -6,6 +6,7 @@
 #include "skin/SkinData.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinFramePaint.h"
+#include "skin/SkinHint.h"
 #include "skin/SkinMenu.h"
 #include "skin/SkinStdLabel.h"
 
@@ -35,6 +36,15 @@ TbsSkinForm::TbsSkinForm(QObject* owner) : QObject(owner), FForm(qobject_cast<TF
     }
     if (index != FHotObject || b != FHotButton) SetHot(index, b);
   });
+  FHintTimer = new QTimer(this);
+  FHintTimer->setSingleShot(true);
+  FHintTimer->setInterval(500);
+  connect(FHintTimer, &QTimer::timeout, this, [this] {
+    const QString text = ObjectHint(FHotObject);
+    if (!text.isEmpty() && FPressedObject < 0) ShowSkinHint(FForm, QCursor::pos(), text);
+  });
+  FAlphaTimer = new QTimer(this);
+  connect(FAlphaTimer, &QTimer::timeout, this, &TbsSkinForm::AlphaStep);
   Rebuild();
 }
 
@@ -85,6 +95,7 @@ void TbsSkinForm::Rebuild() {
   FTrackTimer->stop();
   FHotObject = FPressedObject = -1;
   FHotButton = FPressedButton = TbsFrameButton::None;
+  HideObjectHint();
   FObjects.clear();
   if (Skinned()) FObjects = CreateFrameObjects(*FSkinData);
   ApplyMargins();
@@ -353,8 +364,45 @@ void TbsSkinForm::Paint() {
   PaintPlain(p);
 }
 
+QString TbsSkinForm::ObjectHint(int object) const {
+  if (!ShowObjectHint || object < 0 || object >= int(FObjects.size())) return {};
+  const TbsFrameObject& o = FObjects[size_t(object)];
+  if (!o.Hint.isEmpty() || !UseDefaultObjectHint) return o.Hint;
+  switch (o.Command) {
+    case TbsStdCommand::cmClose: return QStringLiteral("Закрыть");
+    case TbsStdCommand::cmMaximize:
+      return FForm->isMaximized() ? QStringLiteral("Восстановить") : QStringLiteral("Развернуть");
+    case TbsStdCommand::cmMinimize: return QStringLiteral("Свернуть");
+    case TbsStdCommand::cmRollUp: return QStringLiteral("Свернуть в заголовок");
+    case TbsStdCommand::cmSysMenu: return QStringLiteral("Системное меню");
+    case TbsStdCommand::cmMinimizeToTray: return QStringLiteral("Свернуть в область уведомлений");
+    default: return {};
+  }
+}
+
+void TbsSkinForm::AlphaStep() {
+  const int target = AlphaBlend ? std::clamp(AlphaBlendValue, 0, 255) : 255;
+  // The first tick comes 1 ms after showing; without the animation it is the last.
+  FAlpha = AlphaBlendAnimation ? std::min(target, FAlpha + 10) : target;
+  FForm->setWindowOpacity(FAlpha / 255.0);
+  if (FAlpha >= target) {
+    FAlphaTimer->stop();
+  } else {
+    FAlphaTimer->start(5);
+  }
+}
+
+void TbsSkinForm::HideObjectHint() {
+  FHintTimer->stop();
+  if (TbsSkinHintWindow* hint = VisibleSkinHint(); hint && hint->Owner() == FForm) HideSkinHint();
+}
+
 void TbsSkinForm::SetHot(int object, TbsFrameButton plain) {
   if (object == FHotObject && plain == FHotButton) return;
+  if (object != FHotObject) {
+    HideObjectHint();
+    if (!ObjectHint(object).isEmpty()) FHintTimer->start();
+  }
   FHotObject = object;
   FHotButton = plain;
   if (object >= 0 || plain != TbsFrameButton::None)
@@ -392,6 +440,13 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Paint:
       Paint();
       return true;
+    case QEvent::Show:
+      if (AlphaBlend || AlphaBlendAnimation) {
+        FAlpha = 0;
+        FForm->setWindowOpacity(0.0);
+        FAlphaTimer->start(1);
+      }
+      break;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
     case QEvent::WindowTitleChange:
@@ -404,6 +459,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::MouseButtonPress: {
       auto* me = static_cast<QMouseEvent*>(event);
+      HideObjectHint();
       if (me->button() != Qt::LeftButton) break;
       TbsFrameButton b;
       const QPoint pos = me->position().toPoint();
@@ -470,6 +526,7 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
           // The records are about to go: drop everything made from them.
           FMorphTimer->stop();
           FTrackTimer->stop();
+          HideObjectHint();
           FObjects.clear();
           FHotObject = FPressedObject = -1;
         }

@@ -59,6 +59,13 @@ public:
   bool UseDefaultObjectHint = true;
   bool UseDefaultSysMenu = true;
   int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+  // Showing with translucency: the window appears fully transparent and is
+  // then made AlphaBlendValue opaque (255 with only the animation), at once
+  // or, with AlphaBlendAnimation, in steps of 10 every 5 ms.
+  bool AlphaBlend = false;
+  bool AlphaBlendAnimation = false;
+  int AlphaBlendValue = 200;
+  QTimer* AlphaTimer() const { return FAlphaTimer; }
   TFont DefCaptionFont = TFont::Make(QStringLiteral("Arial"), 14, fsBold, clBtnText);
   TFont DefInActiveCaptionFont = TFont::Make(QStringLiteral("Arial"), 14, fsBold, clBtnShadow);
 
@@ -111,6 +118,12 @@ public:
   void SystemMenuCommand(TSysMenuCommand command);
   // Opens the system menu at a screen point and runs the chosen command.
   void ShowSystemMenu(const QPoint& globalPos);
+  // The hint shown over a frame object: the skin object's own hint, or with
+  // UseDefaultObjectHint a text for its command when the skin gives none;
+  // empty when the frame shows no object hints.
+  QString ObjectHint(int object) const;
+  QTimer* HintTimer() const { return FHintTimer; }
+
   // The menu while it is open (null otherwise).
   TbsSkinPopupMenu* OpenSystemMenu() const { return FSysMenu; }
 
@@ -127,6 +140,7 @@ private:
   // before that lay the frame out for the current size first.
   void EnsureLayout() const;
   void SetHot(int object, TbsFrameButton plain);
+  void HideObjectHint();
   // Moves every morphing object a step towards its look (active while the
   // mouse is over it); stops the timer when all have arrived.
   void MorphStep();
@@ -146,6 +160,10 @@ private:
   QSize FLayoutSize;
   QTimer* FMorphTimer;
   QTimer* FTrackTimer;  // watches for the mouse leaving the hot object
+  QTimer* FHintTimer;   // the pause before an object's hint shows
+  QTimer* FAlphaTimer;  // raises the opacity after the window is shown
+  int FAlpha = 255;
+  void AlphaStep();
   bool FRolledUp = false;
   int FRestoreHeight = 0;
   QPointer<TbsSkinPopupMenu> FSysMenu;

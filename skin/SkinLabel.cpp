@@ -28,12 +28,57 @@ void TbsSkinLabel::SetCaption(const QString& caption) {
   update();
 }
 
-QRect TbsSkinLabel::TextArea() const { return rect().adjusted(kPlainInset, kPlainInset, -kPlainInset, -kPlainInset); }
+const TbsDataSkinLabelControl* TbsSkinLabel::LabelRecord() const {
+  if (FIndex < 0 || !FSkinData || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
+  return dynamic_cast<const TbsDataSkinLabelControl*>(FSkinData->Control(FIndex));
+}
+
+bool TbsSkinLabel::AcceptsRecord(const TbsDataSkinControl* record) const {
+  return dynamic_cast<const TbsDataSkinLabelControl*>(record) != nullptr;
+}
+
+bool TbsSkinLabel::GrowsAroundClient() const {
+  return !UseSkinSize && FResizeMode != TbsResizeMode::rmFree && FResizeMode != TbsResizeMode::rmNone;
+}
+
+QImage TbsSkinLabel::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
+  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
+  return TbsSkinCustomControl::ComposeBody(piece, size, background);
+}
+
+TRect TbsSkinLabel::SkinClientRect() const {
+  // The client rectangle of the image as composed: with the label's own
+  // size its right and bottom follow the width and height differences.
+  if (!GrowsAroundClient()) return TbsSkinCustomControl::SkinClientRect();
+  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
+  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size())
+      .ClientRect;
+}
+
+QRect TbsSkinLabel::TextArea() const {
+  if (LabelRecord()) return SkinClientRect().ToQRect();
+  return rect().adjusted(kPlainInset, kPlainInset, -kPlainInset, -kPlainInset);
+}
+
+TFont TbsSkinLabel::TextFont() const {
+  TFont font = DefaultFont;
+  if (const TbsDataSkinLabelControl* record = LabelRecord()) {
+    if (UseSkinFont) {
+      // Name, height and style from the skin; the character set stays ours.
+      font.Name = record->FontName;
+      font.Height = record->FontHeight;
+      font.Style = record->FontStyle;
+    }
+    font.Color = record->FontColor;
+  }
+  if (!UseSkinFontColor) font.Color = DefaultFont.Color;
+  return font;
+}
 
 QRect TbsSkinLabel::TextRect() const {
   // Vertically centred on the area; across by the alignment.
   const QRect area = TextArea();
-  const QFontMetrics fm(ToQFont(DefaultFont));
+  const QFontMetrics fm(ToQFont(TextFont()));
   const int tw = fm.horizontalAdvance(FCaption);
   const int th = fm.height();
   int x = area.left();
@@ -43,6 +88,29 @@ QRect TbsSkinLabel::TextRect() const {
     x = area.left() + area.width() / 2 - tw / 2;
   const int y = area.top() + area.height() / 2 - th / 2;
   return QRect(x, y, tw, th);
+}
+
+void TbsSkinLabel::DrawText(QPainter& p) const {
+  if (FCaption.isEmpty()) return;
+  const TFont font = TextFont();
+  p.save();
+  p.setClipRect(TextArea());
+  p.setFont(ToQFont(font));
+  p.setPen(ToQColor(font.Color));
+  p.drawText(TextRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, FCaption);
+  p.restore();
+}
+
+bool TbsSkinLabel::DrawSkin(QImage& image) {
+  if (!LabelRecord()) return false;
+  const QImage body = ComposeSkinRect(FSkinRect, size());
+  if (body.isNull()) return false;
+  QPainter p(&image);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(0, 0, body);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  DrawText(p);
+  return true;
 }
 
 void TbsSkinLabel::DrawPlain(QImage& image) {
@@ -67,9 +135,5 @@ void TbsSkinLabel::DrawPlain(QImage& image) {
     p.drawLine(w, 0, w, h);
     p.drawLine(0, h, w, h);
   }
-  if (FCaption.isEmpty()) return;
-  p.setClipRect(TextArea());
-  p.setFont(ToQFont(DefaultFont));
-  p.setPen(ToQColor(DefaultFont.Color));
-  p.drawText(TextRect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, FCaption);
+  DrawText(p);
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The framed label: a value text in a box, drawn by the control itself.
+// The framed label: a value text in a box. With a "label" record the box is
+// the record's image grown to the label's size; without one a face and a
+// one-pixel frame drawn by the label itself.
 #include "skin/SkinControl.h"
 #include "skin/SkinGroupBox.h"    // TbsBevelStyle
 #include "skin/SkinRecordTypes.h" // TAlignment
@@ -20,14 +22,29 @@ public:
   QString Caption() const { return FCaption; }
   void SetCaption(const QString& caption);
 
-  // Where the text goes in the plain look, and where it lands in it.
+  // Where the text goes (the skin image's client rectangle, or the plain
+  // look's area inset by 3 pixels), and where it lands in it.
   QRect TextArea() const;
   QRect TextRect() const;
+  // The font and colour the text is drawn in.
+  TFont TextFont() const;
+
+  TRect SkinClientRect() const override;
 
 protected:
   void DrawPlain(QImage& image) override;
+  bool DrawSkin(QImage& image) override;
+  bool FollowsSkinSize() const override { return UseSkinSize; }
+  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
+  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
 
 private:
+  const TbsDataSkinLabelControl* LabelRecord() const;
+  // Grown around the client rectangle like a push button whose size the skin
+  // does not dictate.
+  bool GrowsAroundClient() const;
+  void DrawText(QPainter& p) const;
+
   QString FCaption;
   TAlignment FAlignment = TAlignment::taLeftJustify;
   TbsBevelStyle FBorderStyle = TbsBevelStyle::bvFrame;

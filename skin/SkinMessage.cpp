@@ -152,6 +152,9 @@ int TbsSkinMessage::ShowDialog(const QString& text, TMsgDlgType type, TMsgDlgBut
   frame->setObjectName(QStringLiteral("bsSkinForm"));
   frame->SetBorderIcons(0);  // of the caption buttons only the close button
   frame->MenusSkinData = CtrlSkinData;
+  frame->AlphaBlend = AlphaBlend;
+  frame->AlphaBlendAnimation = AlphaBlendAnimation;
+  frame->AlphaBlendValue = AlphaBlendValue;
   frame->SetSkinData(SkinData);
   form->bsSkinForm = frame;
 

@@ -193,8 +193,14 @@ protected:
     QLineEdit::keyPressEvent(event);
   }
 
+  void focusInEvent(QFocusEvent* event) override {
+    QLineEdit::focusInEvent(event);
+    FOwner->ApplyFont();  // the active look
+  }
+
   void focusOutEvent(QFocusEvent* event) override {
     QLineEdit::focusOutEvent(event);
+    FOwner->ApplyFont();
     // A context menu or another window taking over does not move the focus
     // away from the field within its window.
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
@@ -235,11 +241,75 @@ void TbsSkinNumericEdit::SetDefaultFont(const TFont& font) {
 }
 
 void TbsSkinNumericEdit::ApplyFont() {
-  FEditor->setFont(ToQFont(DefaultFont));
+  // The editor covers the record's client rectangle and lets the body show
+  // through; in the plain look it covers the face inside the border.
   QPalette pal = FEditor->palette();
-  pal.setColor(QPalette::Text, ToQColor(DefaultFont.Color));
-  pal.setColor(QPalette::Base, ToQColor(clWindow));
+  if (FLook.Valid()) {
+    const QFont font = ToQFont(FLook.Font(DefaultFont, UseSkinFont));
+    FEditor->setFont(font);
+    FEditor->setGeometry(FLook.TextArea(size(), font));
+    pal.setColor(QPalette::Base, Qt::transparent);
+    pal.setColor(QPalette::Text, ToQColor(FLook.TextColor(isEnabled(), IsActive(), DefaultFont, UseSkinFont)));
+    pal.setColor(QPalette::Disabled, QPalette::Text,
+                 ToQColor(FLook.TextColor(false, false, DefaultFont, UseSkinFont)));
+  } else {
+    FEditor->setFont(ToQFont(DefaultFont));
+    FEditor->setGeometry(rect().adjusted(2, 2, -2, -2));
+    pal.setColor(QPalette::Text, ToQColor(DefaultFont.Color));
+    pal.setColor(QPalette::Base, ToQColor(clWindow));
+  }
   FEditor->setPalette(pal);
+  update();
+}
+
+void TbsSkinNumericEdit::SetSkinData(TbsSkinData* data) {
+  TbsSkinCustomControl::SetSkinData(data);
+  ApplyFont();
+}
+
+void TbsSkinNumericEdit::LookUpRecord() {
+  TbsSkinCustomControl::LookUpRecord();
+  FLook = FIndex >= 0 ? TbsEditLook::From(FSkinData, FSkinDataName) : TbsEditLook();
+}
+
+void TbsSkinNumericEdit::SkinWillChange() {
+  TbsSkinCustomControl::SkinWillChange();
+  FLook = TbsEditLook();
+  ApplyFont();
+}
+
+void TbsSkinNumericEdit::SkinChanged() {
+  TbsSkinCustomControl::SkinChanged();
+  ApplyFont();
+}
+
+bool TbsSkinNumericEdit::AcceptsRecord(const TbsDataSkinControl* record) const {
+  return dynamic_cast<const TbsDataSkinEditControl*>(record) != nullptr;
+}
+
+QImage TbsSkinNumericEdit::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
+  // The mask goes through here too, so a region would fit the body.
+  if (FResizeMode == TbsResizeMode::rmFree) return TbsSkinCustomControl::ComposeBody(piece, size, background);
+  return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
+}
+
+TRect TbsSkinNumericEdit::SkinClientRect() const { return FLook.ClientRect(size()); }
+
+bool TbsSkinNumericEdit::DrawSkin(QImage& image) {
+  const QImage body = FLook.Body(size(), IsActive());
+  if (body.isNull()) return false;
+  QPainter p(&image);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(0, 0, body);
+  return true;
+}
+
+bool TbsSkinNumericEdit::event(QEvent* event) {
+  if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+    FMouseIn = event->type() == QEvent::Enter;
+    if (FLook.Valid()) ApplyFont();
+  }
+  return TbsSkinCustomControl::event(event);
 }
 
 bool TbsSkinNumericEdit::AcceptsCharacter(QChar c) const {
@@ -280,12 +350,12 @@ void TbsSkinNumericEdit::SetValue(double value) {
 
 void TbsSkinNumericEdit::resizeEvent(QResizeEvent* event) {
   TbsSkinCustomControl::resizeEvent(event);
-  FEditor->setGeometry(rect().adjusted(2, 2, -2, -2));
+  ApplyFont();
 }
 
 void TbsSkinNumericEdit::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::EnabledChange) update();
   TbsSkinCustomControl::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) ApplyFont();
 }
 
 void TbsSkinNumericEdit::DrawPlain(QImage& image) {

@@ -4,6 +4,7 @@
 // The rules are plain functions so that the windows' result format can share
 // the same decimal rounding and the tests can call them without a widget.
 #include "skin/SkinControl.h"
+#include "skin/SkinEdit.h"  // TbsEditLook
 
 #include <QChar>
 #include <QString>
@@ -44,6 +45,8 @@ enum class TbsValueType { vtInteger, vtFloat };
 // A field that holds a double `Value` and its text. Only digits, "-" and the
 // locale's decimal separator may be typed; on losing the focus the text is
 // rewritten in fixed notation with `Decimal` digits after the separator.
+// With an "edit" record it looks like the skinned edit field: the record's
+// body, the text inside its client rectangle in the record's colour.
 class TbsSkinNumericEdit : public TbsSkinCustomControl {
   Q_OBJECT
 public:
@@ -71,8 +74,21 @@ public:
   // The rewrite the field does on focus loss.
   void Rewrite();
 
+  void SetSkinData(TbsSkinData* data) override;
+  void LookUpRecord() override;
+  void SkinWillChange() override;
+  void SkinChanged() override;
+  TRect SkinClientRect() const override;
+  const TbsEditLook& Look() const { return FLook; }
+  // Active: focused or under the mouse.
+  bool IsActive() const { return hasFocus() || FMouseIn; }
+
 protected:
   void DrawPlain(QImage& image) override;
+  bool DrawSkin(QImage& image) override;
+  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
+  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
+  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -84,6 +100,8 @@ private:
   void ApplyFont();
 
   TbsNumericEditor* FEditor;
+  TbsEditLook FLook;
+  bool FMouseIn = false;
   double FValue = 0;
   int FDecimal = 2;
 };

@@ -306,7 +306,7 @@ QStringList Describe(const TSkin& s) {
   d.Section("groupbox");
   d.Int("pictureindex", sheet);
   d.Rect("skinrect", l.GroupBox);
-  d.Point("lefttoppoint", 3, 23);
+  d.Point("lefttoppoint", 6, 23);
   d.Point("righttoppoint", 286, 22);
   d.Point("leftbottompoint", 2, 49);
   d.Point("rightbottompoint", 286, 44);
@@ -317,7 +317,7 @@ QStringList Describe(const TSkin& s) {
   d.Int("bottomstretch", 0);
   d.Int("stretcheffect", 1);
   d.Int("bgpictureindex", -1);
-  d.Rect("captionrect", {1, 1, 289, kGroupBand});
+  d.Rect("captionrect", {5, 1, 289, kGroupBand});  // the text 4 pixels in from the frame
   d.Key("alignment", QStringLiteral("taleftjustify"));
   d.Font(t, true);
 

@@ -39,7 +39,9 @@ TEST_F(WindowSkins, EveryControlDrawsFromItsWindowsSkin) {
       SCOPED_TRACE(c->objectName().toStdString());
       EXPECT_EQ(c->SkinData(), data);
       c->Render();
-      if (data->FindControlIndex(c->SkinDataName()) >= 0) EXPECT_GE(c->RecordIndex(), 0);
+      if (data->FindControlIndex(c->SkinDataName()) >= 0) {
+        EXPECT_GE(c->RecordIndex(), 0);
+      }
       ++parts;
     }
     for (TbsSkinStdLabel* l : form->findChildren<TbsSkinStdLabel*>()) {
@@ -57,7 +59,9 @@ TEST_F(WindowSkins, EveryControlDrawsFromItsWindowsSkin) {
       ++parts;
     }
     // The pneumatic window holds only its picture.
-    if (form->objectName() != QStringLiteral("Form_Pnevmo")) EXPECT_GT(parts, 0);
+    if (form->objectName() != QStringLiteral("Form_Pnevmo")) {
+      EXPECT_GT(parts, 0);
+    }
     Keep(form);
   }
   EXPECT_EQ(skinned, 7);  // all but the splash

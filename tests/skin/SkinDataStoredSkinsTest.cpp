@@ -136,13 +136,13 @@ TEST(SkinDataStoredSkins, GroupBoxRecordOfIMetal) {
   auto* g = data->ControlRecord<TbsDataSkinPanelControl>(QStringLiteral("groupbox"));
   ASSERT_NE(g, nullptr);
   EXPECT_EQ(g->SkinRect, (TRect{4, 499, 294, 552}));
-  EXPECT_EQ(g->LeftTopPoint, QPoint(3, 23));
+  EXPECT_EQ(g->LeftTopPoint, QPoint(6, 23));
   EXPECT_EQ(g->RightTopPoint, QPoint(286, 22));
   EXPECT_EQ(g->LeftBottomPoint, QPoint(2, 49));
   EXPECT_EQ(g->RightBottomPoint, QPoint(286, 44));
   // The caption band is 19 rows: a 16-pixel bold caption fits inside it.
   EXPECT_EQ(g->ClientRect, (TRect{1, 20, 289, 52}));
-  EXPECT_EQ(g->CaptionRect, (TRect{1, 1, 289, 20}));
+  EXPECT_EQ(g->CaptionRect, (TRect{5, 1, 289, 20}));
   EXPECT_TRUE(g->TopStretch);
   EXPECT_FALSE(g->LeftStretch || g->RightStretch || g->BottomStretch);
   EXPECT_TRUE(g->StretchEffect);

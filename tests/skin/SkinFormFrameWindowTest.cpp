@@ -4,6 +4,7 @@
 #include "resources/Resources.h"
 #include "skin/SkinBmp.h"
 #include "skin/SkinForm.h"
+#include "skin/SkinHint.h"
 #include "skin/StoredSkin.h"
 #include "SkinDataTestSupport.h"
 
@@ -235,4 +236,37 @@ TEST(SkinFormFrameWindow, ASkinChangeRebuildsTheFrame) {
   // The frame image is the skin's at the window's size.
   EXPECT_EQ(w.frame->FrameImage().size(), w.form.size());
   w.data->SetCompressedStoredSkin(nullptr);
+}
+
+TEST(SkinFormFrameWindow, CaptionButtonsShowTheSkinsHintsAfterAPause) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal2.skn");
+  w.form.Show();
+  const QRect close = w.frame->ButtonRect(TbsFrameButton::Close);
+  const QRect minimise = w.frame->ButtonRect(TbsFrameButton::Minimize);
+  auto moveTo = [&](QPoint p) { SendMouse(&w.form, QEvent::MouseMove, p, w.form.mapToGlobal(p)); };
+  moveTo(close.center());
+  EXPECT_TRUE(w.frame->HintTimer()->isActive());
+  EXPECT_EQ(VisibleSkinHint(), nullptr);  // not before the pause
+  QMetaObject::invokeMethod(w.frame->HintTimer(), "timeout");
+  ASSERT_NE(VisibleSkinHint(), nullptr);
+  EXPECT_EQ(VisibleSkinHint()->Text(), QStringLiteral("Закрыть"));  // the skin object's own hint
+  EXPECT_EQ(VisibleSkinHint()->Owner(), &w.form);
+  // Another button: the old hint goes, the new one waits for its pause.
+  moveTo(minimise.center());
+  EXPECT_EQ(VisibleSkinHint(), nullptr);
+  QMetaObject::invokeMethod(w.frame->HintTimer(), "timeout");
+  ASSERT_NE(VisibleSkinHint(), nullptr);
+  EXPECT_EQ(VisibleSkinHint()->Text(), QStringLiteral("Свернуть"));
+  // A press hides it.
+  SendMouse(&w.form, QEvent::MouseButtonPress, minimise.center(), w.form.mapToGlobal(minimise.center()));
+  EXPECT_EQ(VisibleSkinHint(), nullptr);
+  SendMouse(&w.form, QEvent::MouseButtonRelease, QPoint(1, 1), w.form.mapToGlobal(QPoint(1, 1)));
+  // Without object hints nothing is offered.
+  w.frame->ShowObjectHint = false;
+  int closeObject = -1;
+  for (size_t i = 0; i < w.frame->Objects().size(); ++i)
+    if (w.frame->Objects()[i].Command == TbsStdCommand::cmClose) closeObject = int(i);
+  ASSERT_GE(closeObject, 0);
+  EXPECT_TRUE(w.frame->ObjectHint(closeObject).isEmpty());
 }

@@ -160,17 +160,17 @@ struct MetalWindow {
 };
 
 TEST(SkinGroupBoxMetal, ClientAreaAndCaptionBandFollowTheRecord) {
-  // "groupbox": skinrect 290 x 53, client 1,20,289,52, captionrect 1,1,289,20.
+  // "groupbox": skinrect 290 x 53, client 1,20,289,52, captionrect 5,1,289,20.
   MetalWindow w;
   TbsSkinGroupBox box(w.Form.Client());
   box.SetSkinData(w.Data);
   ASSERT_TRUE(box.SkinnedLook());
   box.resize(353, 97);
   EXPECT_EQ(box.ClientArea(), QRect(QPoint(1, 20), QPoint(352 - 1, 96 - 1)));
-  EXPECT_EQ(box.CaptionRect(), QRect(QPoint(1, 1), QPoint(352 - 1, 20 - 1)));
+  EXPECT_EQ(box.CaptionRect(), QRect(QPoint(5, 1), QPoint(352 - 1, 20 - 1)));
   box.resize(1032, 389);
   EXPECT_EQ(box.ClientArea(), QRect(QPoint(1, 20), QPoint(1031 - 1, 388 - 1)));
-  EXPECT_EQ(box.CaptionRect(), QRect(QPoint(1, 1), QPoint(1031 - 1, 20 - 1)));
+  EXPECT_EQ(box.CaptionRect(), QRect(QPoint(5, 1), QPoint(1031 - 1, 20 - 1)));
   // Outside caption mode there is no band.
   box.SetCaptionMode(false);
   EXPECT_TRUE(box.CaptionRect().isEmpty());

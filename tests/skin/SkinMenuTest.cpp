@@ -263,3 +263,44 @@ TEST(SkinFormSystemMenu, RollUpLeavesTheFrameAndRestoreBringsTheHeightBack) {
   frame->ButtonCommand(TbsFrameButton::RollUp);
   EXPECT_EQ(form.height(), height);
 }
+
+TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
+  // Without either switch the window is shown as it is.
+  {
+    TForm form;
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    form.Show();
+    EXPECT_FALSE(frame->AlphaTimer()->isActive());
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
+  }
+  // AlphaBlend alone: transparent at first, then the value at once.
+  {
+    TForm form;
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    frame->AlphaBlend = true;
+    frame->AlphaBlendValue = 200;
+    form.Show();
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 0.0);
+    ASSERT_TRUE(frame->AlphaTimer()->isActive());
+    QMetaObject::invokeMethod(frame->AlphaTimer(), "timeout");
+    EXPECT_NEAR(form.windowOpacity(), 200 / 255.0, 0.01);
+    EXPECT_FALSE(frame->AlphaTimer()->isActive());
+  }
+  // The animation alone: steps of 10 up to fully opaque.
+  {
+    TForm form;
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    frame->AlphaBlendAnimation = true;
+    form.Show();
+    int ticks = 0;
+    double last = form.windowOpacity();
+    while (frame->AlphaTimer()->isActive() && ticks < 100) {
+      QMetaObject::invokeMethod(frame->AlphaTimer(), "timeout");
+      EXPECT_GT(form.windowOpacity(), last);
+      last = form.windowOpacity();
+      ++ticks;
+    }
+    EXPECT_EQ(ticks, 26);  // 10, 20, ... 250, then 255
+    EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
+  }
+}

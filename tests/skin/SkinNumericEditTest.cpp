@@ -247,3 +247,111 @@ TEST_F(SkinNumericEditField, FollowsTheLocaleSeparator) {
 }
 
 }  // namespace
+
+// --- The skinned look ---------------------------------------------------------------
+
+#include "skin/SkinBmp.h"
+#include "skin/SkinData.h"
+#include "skin/SkinForm.h"
+#include "SkinDataTestSupport.h"
+
+namespace {
+
+// The "edit" piece: 12 x 6, pixel (x, y) = (10 x, 10 y, tag); the active
+// piece below it. Its corner points make it grow across only (mode 2), as
+// a field whose height the skin would fix.
+constexpr int kFieldNormal = 40, kFieldActive = 120;
+QImage FieldPicture() {
+  QImage img(12, 12, QImage::Format_RGB32);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 12; ++x)
+      img.setPixel(x, y, qRgb(10 * x, 10 * (y % 6), y < 6 ? kFieldNormal : kFieldActive));
+  return img;
+}
+
+struct SkinnedField {
+  SkinnedField() {
+    skintest::TContainer c;
+    c.Active = {WriteBmp(FieldPicture(), 24)};
+    c.Text = "[VERSION]\r\nskinname=Test\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\ncount=0\r\n"
+             "[SKINCONTROLS]\r\ncount=1\r\n0=edit:edit\r\n[edit]\r\npictureindex=0\r\nskinrect=0,0,12,6\r\n"
+             "lefttoppoint=4,0\r\nrighttoppoint=8,0\r\nclientrect=3,2,9,4\r\nstretcheffect=1\r\n"
+             "activeskinrect=0,6,12,12\r\nfontheight=-15\r\nfontstyle=fsbold\r\nfontcolor=255\r\nactivefontcolor=65280\r\ndisabledfontcolor=65535\r\n";
+    Stored = skintest::Stored(c.Bytes());
+    Form = new TForm;
+    Form->SetClientSize(300, 200);
+    Data = new TbsSkinData(Form);
+    Data->SetCompressedStoredSkin(Stored.get());
+    CreateSkinFrame(Form, Data, biSystemMenu, false);
+    Field = new TbsSkinNumericEdit(Form->Client());
+    Field->SetBounds(20, 20, 103, 23);
+    Field->UseSkinFont = true;  // the record's font and colours
+    Field->SetDefaultFont(TFont::Make(QStringLiteral("Arial"), -13, fsBold, clBlue));
+    Other = new QLineEdit(Form->Client());
+    Other->setGeometry(20, 100, 100, 22);
+    Form->Show();
+    QApplication::setActiveWindow(Form);
+    Other->setFocus();
+  }
+  ~SkinnedField() { delete Form; }
+
+  std::unique_ptr<TbsCompressedStoredSkin> Stored;
+  TForm* Form;
+  TbsSkinData* Data;
+  TbsSkinNumericEdit* Field;
+  QLineEdit* Other;
+};
+
+TEST(SkinNumericEditSkinned, BodyAndEditorFollowTheEditRecord) {
+  SkinnedField s;
+  s.Field->SetSkinData(s.Data);
+  ASSERT_GE(s.Field->RecordIndex(), 0);
+  EXPECT_EQ(s.Field->size(), QSize(103, 23));  // the field keeps its size
+  // Grown around the client rectangle (3,2)-(9,4): borders 3 left, 2 top,
+  // 3 right, 2 bottom.
+  const QRect client(3, 2, 97, 19);
+  EXPECT_EQ(s.Field->SkinClientRect().ToQRect(), client);
+  EXPECT_EQ(s.Field->Editor()->geometry(), client);
+  const QImage shot = s.Field->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage pic = FieldPicture();
+  EXPECT_EQ(shot.pixel(0, 0), pic.pixel(0, 0));
+  EXPECT_EQ(shot.pixel(102, 22), pic.pixel(11, 5));
+  EXPECT_EQ(shot.pixel(100, 21), pic.pixel(9, 4));
+  // The editor lets the body show through; the text is the record's red.
+  EXPECT_EQ(qBlue(shot.pixel(50, 4)), kFieldNormal);
+  QRect text;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (shot.pixel(x, y) == qRgb(255, 0, 0)) text |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(text.isNull());
+  EXPECT_TRUE(client.contains(text));
+}
+
+TEST(SkinNumericEditSkinned, FocusAndNoticesChangeTheLook) {
+  SkinnedField s;
+  s.Field->SetSkinData(s.Data);
+  s.Field->Editor()->setFocus();
+  EXPECT_EQ(qBlue(s.Field->Render().pixel(0, 0)), kFieldActive);
+  EXPECT_EQ(s.Field->Editor()->palette().color(QPalette::Text), QColor(0, 255, 0));
+  s.Field->Editor()->selectAll();
+  QTest::keyClicks(s.Field->Editor(), QStringLiteral("7"));
+  EXPECT_EQ(s.Field->Text(), QStringLiteral("7"));
+  s.Other->setFocus();
+  EXPECT_EQ(qBlue(s.Field->Render().pixel(0, 0)), kFieldNormal);
+
+  // A skin too new to read: notice 1225 only, the plain look and editor place.
+  skintest::TContainer tooNew;
+  tooNew.Version = 4;
+  const auto newer = skintest::Stored(tooNew.Bytes());
+  s.Data->SetCompressedStoredSkin(newer.get());
+  EXPECT_EQ(s.Field->RecordIndex(), -1);
+  EXPECT_EQ(s.Field->Editor()->geometry(), QRect(2, 2, 99, 19));
+  EXPECT_EQ(s.Field->Editor()->palette().color(QPalette::Text), QColor(Qt::blue));
+  EXPECT_EQ(s.Field->Render().pixelColor(0, 0), ToQColor(clBtnShadow));
+  s.Data->SetCompressedStoredSkin(s.Stored.get());
+  EXPECT_GE(s.Field->RecordIndex(), 0);
+  EXPECT_EQ(s.Field->Editor()->geometry(), QRect(3, 2, 97, 19));
+  EXPECT_EQ(s.Field->Text(), QStringLiteral("7,00"));  // rewritten when it lost the focus
+}
+
+}  // namespace
