@@ -114,9 +114,7 @@ bool TbsSkinButton::DrawSkin(QImage& image) {
   if (body.isNull()) return false;
 
   QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  PutImage(p, body);
 
   TFont font = DefaultFont;
   if (UseSkinFont) {

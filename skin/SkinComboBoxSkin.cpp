@@ -193,9 +193,7 @@ bool TbsSkinComboBox::DrawSkin(QImage& image) {
   if (body.isNull()) return false;
 
   QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  PutImage(p, body);
 
   const QRect text = TextRect();
   QRect textArea = text.adjusted(2, 0, -1, 0);

@@ -203,9 +203,7 @@ void TbsPopupListBox::PaintSkin(QPainter& p, const TbsDataSkinListBox& r) const 
   const QImage body = mode == TbsResizeMode::rmFree || mode == TbsResizeMode::rmNone
                           ? ComposeByMode(piece, mode, layout, size(), ToQColor(clWindow).rgba())
                           : ComposeClientCorners(piece, r.ClientRect, size(), ToQColor(clWindow).rgba());
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  PutImage(p, body);
 
   p.setFont(DrawFont());
   for (int i = FTopIndex; i < FItems.size() && i < FTopIndex + FRows; ++i) {

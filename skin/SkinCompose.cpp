@@ -1,5 +1,7 @@
 #include "skin/SkinCompose.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 
@@ -322,4 +324,10 @@ QImage MorphBlend(const QImage& normalImage, const QImage& activeImage, double k
     }
   }
   return out;
+}
+
+void PutImage(QPainter& p, const QImage& image) {
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(0, 0, image);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

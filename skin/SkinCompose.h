@@ -18,6 +18,8 @@
 #include <QSize>
 #include <vector>
 
+class QPainter;
+
 // How a skinned control may be sized, decided from its record.
 enum class TbsResizeMode {
   rmNone = -1,   // the skin rectangle has no area: there is no skin image
@@ -89,6 +91,11 @@ QImage CutPiece(const QImage& picture, const TRect& rect, QRgb outside = 0);
 // A part of zero or negative width or height draws nothing; `from` is cut to
 // the source and nothing is written outside the target.
 void DrawPiece(QImage& target, const QRect& to, const QImage& source, const QRect& from, bool stretch);
+
+// Replaces the painter's pixels from the top-left corner with `image`,
+// alpha included (a body image is the whole look, not drawn over anything).
+// The painter draws over again afterwards.
+void PutImage(QPainter& p, const QImage& image);
 
 // Nine pieces. With the piece's size SW x SH, its corner points lt, rt, lb,
 // rb and its client rectangle c (the target's: size W x H, points nlt, nrt,

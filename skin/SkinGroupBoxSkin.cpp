@@ -113,9 +113,7 @@ bool TbsSkinGroupBox::DrawSkin(QImage& image) {
   const QImage body = ComposeSkinRect(FSkinRect, size());
   if (body.isNull()) return false;
   QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  PutImage(p, body);
   if (!FBGPicture.isNull()) {
     const QRect client = SkinClientRect().ToQRect();
     p.setBrushOrigin(client.topLeft());
@@ -260,8 +258,7 @@ bool TbsGroupButton::DrawSkin(QImage& image) {
     DrawPiece(body, QRect(at.x() + w, 0, right, height()), middle, QRect(w - 1, 0, 1, height()), true);
   }
   QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
+  PutImage(p, body);
 
   TRect mark;
   if (!enabled)

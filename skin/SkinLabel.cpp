@@ -106,9 +106,7 @@ bool TbsSkinLabel::DrawSkin(QImage& image) {
   const QImage body = ComposeSkinRect(FSkinRect, size());
   if (body.isNull()) return false;
   QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
-  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  PutImage(p, body);
   DrawText(p);
   return true;
 }

@@ -175,8 +175,7 @@ bool TbsSkinMemo::DrawSkin(QImage& image) {
   const QImage body = ComposeSkinRect(from, size(), ToQColor(r->BGColor).rgba());
   if (body.isNull()) return false;
   QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
+  PutImage(p, body);
   return true;
 }
 

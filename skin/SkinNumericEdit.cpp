@@ -299,8 +299,7 @@ bool TbsSkinNumericEdit::DrawSkin(QImage& image) {
   const QImage body = FLook.Body(size(), IsActive());
   if (body.isNull()) return false;
   QPainter p(&image);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  p.drawImage(0, 0, body);
+  PutImage(p, body);
   return true;
 }
 
