@@ -216,17 +216,24 @@ QImage TbsSkinPopupMenu::Render() const {
       continue;
     }
     const bool hot = i == FCurrent && e.Enabled;
-    TColor text = e.Enabled ? colors.cBtnText : colors.cBtnShadow;
+    // A disabled item without a menu-item object: half-way between the text
+    // and the face, so that it reads as greyed on light and dark skins alike.
+    QColor text = ToQColor(colors.cBtnText);
+    if (!e.Enabled) {
+      const QColor face = ToQColor(colors.cBtnFace);
+      text = QColor((text.red() + face.red()) / 2, (text.green() + face.green()) / 2,
+                    (text.blue() + face.blue()) / 2);
+    }
     if (item) {
       const TRect& piece = hot && !item->ActiveSkinRect.IsEmpty() ? item->ActiveSkinRect : item->SkinRect;
       DrawItemPiece(p, r, ItemPicture(*FSkinData, *item, hot && !item->ActiveSkinRect.IsEmpty()), piece,
                     item->ItemLeftOffset, item->ItemRightOffset, item->StretchEffect);
-      text = !e.Enabled ? item->UnEnabledFontColor : hot ? item->ActiveFontColor : item->FontColor;
+      text = ToQColor(!e.Enabled ? item->UnEnabledFontColor : hot ? item->ActiveFontColor : item->FontColor);
     } else if (hot) {
       p.fillRect(r, ToQColor(colors.cHighLight));
-      text = colors.cHighLightText;
+      text = ToQColor(colors.cHighLightText);
     }
-    p.setPen(ToQColor(text));
+    p.setPen(text);
     const QRect textRect = r.adjusted(kTextIndent, 0, -4, 0);
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, e.Caption);
   }

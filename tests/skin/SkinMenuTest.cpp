@@ -304,3 +304,28 @@ TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
     EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
   }
 }
+
+TEST(SkinPopupMenu, DisabledItemsReadAsGreyOnLightAndDarkSkins) {
+  for (const char* name : {"iMetal.skn", "CyberObject.skn"}) {
+    SCOPED_TRACE(name);
+    LoadedSkin skin(name);
+    TbsSkinPopupMenu menu;
+    menu.SetSkinData(skin.data);
+    menu.AddItem(QStringLiteral("Восстановить"), false);
+    menu.AddItem(QStringLiteral("Свернуть"));
+    const QImage image = menu.Render();
+    // The darkest-to-lightest spread of the text pixels against the body:
+    // a disabled text is visible but fainter than an enabled one.
+    auto contrast = [&](int index) {
+      const QRect r = menu.ItemRect(index);
+      const int background = qGray(image.pixel(r.right() - 2, r.center().y()));
+      int most = 0;
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x < r.left() + 60; ++x) most = std::max(most, std::abs(qGray(image.pixel(x, y)) - background));
+      return most;
+    };
+    const int disabled = contrast(0), enabled = contrast(1);
+    EXPECT_GT(disabled, 40);
+    EXPECT_LT(disabled, enabled);
+  }
+}
