@@ -11,6 +11,7 @@
 #include "skin/SkinStdLabel.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -440,6 +441,18 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Paint:
       Paint();
       return true;
+    case QEvent::KeyPress: {
+      // Alt+Space opens the system menu below the caption's left end, as the
+      // system's own windows do.
+      auto* ke = static_cast<QKeyEvent*>(event);
+      if (ke->key() == Qt::Key_Space && ke->modifiers() == Qt::AltModifier) {
+        QRect r = ButtonRect(TbsFrameButton::SysMenu);
+        if (r.isNull()) r = QRect(FForm->NonClientMargins().left(), 0, 1, FForm->NonClientMargins().top());
+        InvokeHandler([&] { ShowSystemMenu(FForm->mapToGlobal(r.bottomLeft() + QPoint(0, 1))); });
+        return true;
+      }
+      break;
+    }
     case QEvent::Show:
       if (AlphaBlend || AlphaBlendAnimation) {
         FAlpha = 0;

@@ -329,3 +329,25 @@ TEST(SkinPopupMenu, DisabledItemsReadAsGreyOnLightAndDarkSkins) {
     EXPECT_LT(disabled, enabled);
   }
 }
+
+TEST(SkinFormSystemMenu, AltSpaceOpensItFromTheKeyboard) {
+  TForm form;
+  LoadedSkin skin("iMetal.skn");
+  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biMinimize, false);
+  form.SetClientSize(300, 200);
+  form.Show();
+  bool opened = false;
+  WhenMenuOpens(frame, [&](TbsSkinPopupMenu* menu) {
+    opened = true;
+    // Below the caption band, at the window's left.
+    EXPECT_EQ(menu->geometry().top(), form.mapToGlobal(QPoint(0, 25)).y());
+    Key(menu, Qt::Key_Escape);
+  });
+  QKeyEvent plain(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+  QApplication::sendEvent(&form, &plain);
+  EXPECT_FALSE(opened);
+  QKeyEvent alt(QEvent::KeyPress, Qt::Key_Space, Qt::AltModifier, QStringLiteral(" "));
+  QApplication::sendEvent(&form, &alt);
+  EXPECT_TRUE(opened);
+  EXPECT_TRUE(form.isVisible());  // Escape closed the menu, not the window
+}
