@@ -2,6 +2,8 @@
 
 #include "app/WindowParts.h"
 
+#include <QVBoxLayout>
+
 TFormInfTQR* FormInfTQR = nullptr;
 
 QStringList AboutText() {
@@ -35,6 +37,7 @@ TFormInfTQR::TFormInfTQR(QWidget* parent) : TForm(parent) {
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
   bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biSystemMenu, false);
+  bsSkinForm1->SetSizeable(true);  // the one window with a sizeable frame
   SetClientSize(455, 413);
 
   // The text fills the client area, in its own font and colour.
@@ -44,6 +47,10 @@ TFormInfTQR::TFormInfTQR(QWidget* parent) : TForm(parent) {
   bsSkinTextLabel1->UseSkinFont = false;
   bsSkinTextLabel1->SetFont(TFont::Make(QStringLiteral("MS Sans Serif"), -16, fsBold, clBlue));
   bsSkinTextLabel1->SetBounds(0, 0, 455, 413);
+  // It keeps filling the client area when the window is sized.
+  auto* fill = new QVBoxLayout(Client());
+  fill->setContentsMargins(0, 0, 0, 0);
+  fill->addWidget(bsSkinTextLabel1);
   bsSkinTextLabel1->SetLines(AboutText());
 
   // The skin comes last, so that its change notices reach every control.

@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Messages.h"
+#include "platform/Platform.h"
 #include "skin/SkinControl.h"
 #include "skin/SkinData.h"
 #include "skin/SkinEdit.h"
@@ -201,6 +202,50 @@ bool TbsSkinForm::IsButtonVisible(TbsFrameButton button) const {
     case TbsFrameButton::None: return false;
   }
   return false;
+}
+
+void TbsSkinForm::SetSizeable(bool value) {
+  FSizeable = value;
+  // The client area keeps the ordinary arrow whatever the frame shows.
+  if (value) FForm->Client()->setCursor(Qt::ArrowCursor);
+  FForm->unsetCursor();
+}
+
+TbsFrameEdge TbsSkinForm::SizingZone(const QPoint& p) const {
+  if (!FSizeable || FRolledUp || FForm->isMaximized()) return TbsFrameEdge::None;
+  EnsureLayout();
+  const QSize w = FForm->size();
+  if (Skinned()) {
+    const TbsFrameGeometry g = Geometry();
+    return FrameSizingZone(p, w, g.ClientRect, g.HitTestPoints, FSkinData->FormInfo.BorderWidth);
+  }
+  // Unskinned: 3-pixel borders with corners 16 pixels long.
+  constexpr int kCorner = 16;
+  const QMargins m = Layout().NonClient;
+  const TRect client{m.left(), m.top(), w.width() - m.right(), w.height() - m.bottom()};
+  const TbsCornerPoints corners{QPoint(kCorner, kCorner), QPoint(w.width() - kCorner, kCorner),
+                                QPoint(kCorner, w.height() - kCorner),
+                                QPoint(w.width() - kCorner, w.height() - kCorner)};
+  return FrameSizingZone(p, w, client, corners, 3);
+}
+
+void TbsSkinForm::SizeBy(const QPoint& globalPos) {
+  const QPoint d = globalPos - FSizingPress;
+  QRect r = FSizingStart;
+  const QSize least = FForm->minimumSize();
+  // Never beyond the work area, never below the least size.
+  QSize most = FForm->maximumSize();
+  if (const QRect area = platform::WorkArea(FForm); !area.isEmpty()) most = most.boundedTo(area.size());
+  most = most.expandedTo(least);
+  if (FSizingEdges & Qt::LeftEdge)
+    r.setLeft(std::clamp(r.left() + d.x(), r.right() + 1 - most.width(), r.right() + 1 - least.width()));
+  if (FSizingEdges & Qt::RightEdge)
+    r.setRight(std::clamp(r.right() + d.x(), r.left() - 1 + least.width(), r.left() - 1 + most.width()));
+  if (FSizingEdges & Qt::TopEdge)
+    r.setTop(std::clamp(r.top() + d.y(), r.bottom() + 1 - most.height(), r.bottom() + 1 - least.height()));
+  if (FSizingEdges & Qt::BottomEdge)
+    r.setBottom(std::clamp(r.bottom() + d.y(), r.top() - 1 + least.height(), r.top() - 1 + most.height()));
+  FForm->setGeometry(r);
 }
 
 TbsSkinForm::THit TbsSkinForm::HitTest(const QPoint& p, TbsFrameButton* button) const {
@@ -476,6 +521,14 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
       if (me->button() != Qt::LeftButton) break;
       TbsFrameButton b;
       const QPoint pos = me->position().toPoint();
+      if (const TbsFrameEdge edge = SizingZone(pos); edge != TbsFrameEdge::None) {
+        QWindow* handle = FForm->windowHandle();
+        if (handle && handle->startSystemResize(FrameEdges(edge))) return true;
+        FSizingEdges = FrameEdges(edge);
+        FSizingStart = FForm->geometry();
+        FSizingPress = me->globalPosition().toPoint();
+        return true;
+      }
       const THit hit = HitTest(pos, &b);
       if (hit == THit::Button) {
         if (b == TbsFrameButton::SysMenu) {
@@ -503,8 +556,25 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
         FForm->move(me->globalPosition().toPoint() - FDragOffset);
         return true;
       }
+      if (FSizingEdges) {
+        SizeBy(me->globalPosition().toPoint());
+        return true;
+      }
       TbsFrameButton b;
       const QPoint pos = me->position().toPoint();
+      if (FSizeable) {
+        switch (SizingZone(pos)) {
+          case TbsFrameEdge::Left:
+          case TbsFrameEdge::Right: FForm->setCursor(Qt::SizeHorCursor); break;
+          case TbsFrameEdge::Top:
+          case TbsFrameEdge::Bottom: FForm->setCursor(Qt::SizeVerCursor); break;
+          case TbsFrameEdge::TopLeft:
+          case TbsFrameEdge::BottomRight: FForm->setCursor(Qt::SizeFDiagCursor); break;
+          case TbsFrameEdge::TopRight:
+          case TbsFrameEdge::BottomLeft: FForm->setCursor(Qt::SizeBDiagCursor); break;
+          case TbsFrameEdge::None: FForm->unsetCursor(); break;
+        }
+      }
       HitTest(pos, &b);
       SetHot(objectAt(pos), b);
       break;
@@ -514,6 +584,10 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
       if (me->button() != Qt::LeftButton) break;
       if (FDragging) {
         FDragging = false;
+        return true;
+      }
+      if (FSizingEdges) {
+        FSizingEdges = {};
         return true;
       }
       if (FPressedButton != TbsFrameButton::None || FPressedObject >= 0) {

@@ -92,6 +92,13 @@ public:
     EnsureLayout();
     return FRegion;
   }
+  // A sizeable window is sized by dragging its frame's edges and corners
+  // (within "borderwidth" pixels of the window's edge; 3 pixels unskinned).
+  bool Sizeable() const { return FSizeable; }
+  void SetSizeable(bool value);
+  // The edge or corner under a window point (None when not sizeable).
+  TbsFrameEdge SizingZone(const QPoint& windowPoint) const;
+
   // What lies under a point of the window.
   enum class THit { Client, Caption, Button, Border };
   THit HitTest(const QPoint& windowPoint, TbsFrameButton* button = nullptr) const;
@@ -164,6 +171,11 @@ private:
   QTimer* FAlphaTimer;  // raises the opacity after the window is shown
   int FAlpha = 255;
   void AlphaStep();
+  bool FSizeable = false;
+  Qt::Edges FSizingEdges;   // being sized by hand (the window system could not)
+  QRect FSizingStart;       // the window's geometry when sizing began
+  QPoint FSizingPress;      // the mouse's screen position then
+  void SizeBy(const QPoint& globalPos);
   bool FRolledUp = false;
   int FRestoreHeight = 0;
   QPointer<TbsSkinPopupMenu> FSysMenu;

@@ -223,3 +223,37 @@ TbsFrameHit FrameHitTest(const QPoint& p, const TbsFrameGeometry& g, const std::
   if (inCaption) return TbsFrameHit::Caption;
   return TbsFrameHit::Border;
 }
+
+TbsFrameEdge FrameSizingZone(const QPoint& p, QSize window, const TRect& client, const TbsCornerPoints& hitTest,
+                             int borderWidth) {
+  if (borderWidth <= 0 || p.x() < 0 || p.y() < 0 || p.x() >= window.width() || p.y() >= window.height())
+    return TbsFrameEdge::None;
+  const bool nearEdge = p.x() < borderWidth || p.y() < borderWidth || p.x() >= window.width() - borderWidth ||
+                        p.y() >= window.height() - borderWidth;
+  if (!nearEdge) return TbsFrameEdge::None;
+  const int x = p.x(), y = p.y();
+  if (x <= hitTest.LeftTop.x() && y <= hitTest.LeftTop.y()) return TbsFrameEdge::TopLeft;
+  if (x >= hitTest.RightTop.x() && y <= hitTest.RightTop.y()) return TbsFrameEdge::TopRight;
+  if (x <= hitTest.LeftBottom.x() && y >= hitTest.LeftBottom.y()) return TbsFrameEdge::BottomLeft;
+  if (x >= hitTest.RightBottom.x() && y >= hitTest.RightBottom.y()) return TbsFrameEdge::BottomRight;
+  if (y < client.Top) return TbsFrameEdge::Top;
+  if (y >= client.Bottom) return TbsFrameEdge::Bottom;
+  if (x < client.Left) return TbsFrameEdge::Left;
+  if (x >= client.Right) return TbsFrameEdge::Right;
+  return TbsFrameEdge::None;
+}
+
+Qt::Edges FrameEdges(TbsFrameEdge edge) {
+  switch (edge) {
+    case TbsFrameEdge::Left: return Qt::LeftEdge;
+    case TbsFrameEdge::Top: return Qt::TopEdge;
+    case TbsFrameEdge::Right: return Qt::RightEdge;
+    case TbsFrameEdge::Bottom: return Qt::BottomEdge;
+    case TbsFrameEdge::TopLeft: return Qt::TopEdge | Qt::LeftEdge;
+    case TbsFrameEdge::TopRight: return Qt::TopEdge | Qt::RightEdge;
+    case TbsFrameEdge::BottomLeft: return Qt::BottomEdge | Qt::LeftEdge;
+    case TbsFrameEdge::BottomRight: return Qt::BottomEdge | Qt::RightEdge;
+    case TbsFrameEdge::None: break;
+  }
+  return {};
+}

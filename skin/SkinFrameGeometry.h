@@ -101,6 +101,17 @@ void LayoutFrameObjects(std::vector<TbsFrameObject>& objects, const TbsDataSkinF
                         QSize picture, QSize window, TbsBorderIcons icons, bool hideButtons,
                         QSize iconSize = {});
 
+// The edge or corner a sizeable window is sized by, from a window point.
+enum class TbsFrameEdge { None, Left, Top, Right, Bottom, TopLeft, TopRight, BottomLeft, BottomRight };
+// Only within `borderWidth` pixels of the window's edge (W x H): the corner
+// zones first (top-left where x <= the left-top hit-test point's x and
+// y <= its y, and so on for the other three), then the bands above and
+// below the client area and beside it. Anywhere else: None.
+TbsFrameEdge FrameSizingZone(const QPoint& p, QSize window, const TRect& client, const TbsCornerPoints& hitTest,
+                             int borderWidth);
+// The same edges as the window system names them (none: no edges).
+Qt::Edges FrameEdges(TbsFrameEdge edge);
+
 // What lies under a window point of a skinned frame.
 enum class TbsFrameHit { Client, Caption, Object, Border };
 // `object` receives the index of the object hit (caption buttons, buttons

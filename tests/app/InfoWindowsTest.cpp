@@ -3,6 +3,8 @@
 #include "app/UnitInfTQR.h"
 #include "app/Unit_Glav_Moment.h"
 #include "app/Unit_Pnevmo.h"
+#include "skin/SkinForm.h"
+#include "skin/SkinTextLabel.h"
 #include "tests/common/Windows.h"
 
 #include <QDir>
@@ -230,4 +232,15 @@ TEST_F(InfoWindows, PneumaticWindowShowsTheTableUnscaledAndBringsBackTheMainWind
     EXPECT_FALSE(Form_Pnevmo->Visible());
     EXPECT_TRUE(Form_Glav_Moment->Visible());
   }
+}
+
+TEST_F(InfoWindows, AboutWindowIsSizeableAndItsTextFollowsTheClientArea) {
+  TFormInfTQR* about = FormInfTQR;
+  about->Show();
+  EXPECT_TRUE(about->bsSkinForm1->Sizeable());
+  about->resize(about->width() + 60, about->height() + 30);
+  QApplication::processEvents();
+  EXPECT_EQ(about->bsSkinTextLabel1->geometry(), about->Client()->rect());
+  EXPECT_EQ(about->Client()->size(), QSize(455 + 60, 413 + 30));
+  about->Hide();
 }

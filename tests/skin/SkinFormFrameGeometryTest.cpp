@@ -234,3 +234,29 @@ TEST(SkinFormFrameGeometry, HitTestTellsCaptionClientButtonsAndBorder) {
   EXPECT_EQ(FrameHitTest({100, 10}, g, v), TbsFrameHit::Caption);
   EXPECT_EQ(FrameHitTest({370, 12}, g, v), TbsFrameHit::Object);
 }
+
+TEST(SkinFrameSizing, ZonesLieAlongTheEdgeCornersFirst) {
+  const QSize w(300, 200);
+  const TRect client{2, 25, 298, 197};
+  const TbsCornerPoints hit{QPoint(60, 40), QPoint(240, 40), QPoint(60, 160), QPoint(240, 160)};
+  struct Case {
+    QPoint P;
+    TbsFrameEdge Edge;
+  };
+  const Case cases[] = {
+      {{0, 0}, TbsFrameEdge::TopLeft},       {{1, 30}, TbsFrameEdge::TopLeft},  // down the left edge to y 40
+      {{1, 41}, TbsFrameEdge::Left},         {{1, 100}, TbsFrameEdge::Left},
+      {{150, 0}, TbsFrameEdge::Top},         {{61, 2}, TbsFrameEdge::Top},
+      {{299, 10}, TbsFrameEdge::TopRight},   {{240, 0}, TbsFrameEdge::TopRight},
+      {{299, 100}, TbsFrameEdge::Right},     {{150, 199}, TbsFrameEdge::Bottom},
+      {{10, 199}, TbsFrameEdge::BottomLeft}, {{299, 199}, TbsFrameEdge::BottomRight},
+      {{150, 100}, TbsFrameEdge::None},      {{3, 100}, TbsFrameEdge::None},  // 3 pixels in: past the border
+      {{150, 10}, TbsFrameEdge::None},       // the caption, away from the edge
+      {{-1, 5}, TbsFrameEdge::None},         {{300, 5}, TbsFrameEdge::None},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(FrameSizingZone(c.P, w, client, hit, 3), c.Edge) << c.P.x() << "," << c.P.y();
+  EXPECT_EQ(FrameSizingZone({0, 0}, w, client, hit, 0), TbsFrameEdge::None);
+  EXPECT_EQ(FrameEdges(TbsFrameEdge::BottomRight), Qt::BottomEdge | Qt::RightEdge);
+  EXPECT_EQ(FrameEdges(TbsFrameEdge::None), Qt::Edges());
+}

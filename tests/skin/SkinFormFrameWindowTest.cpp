@@ -270,3 +270,42 @@ TEST(SkinFormFrameWindow, CaptionButtonsShowTheSkinsHintsAfterAPause) {
   ASSERT_GE(closeObject, 0);
   EXPECT_TRUE(w.frame->ObjectHint(closeObject).isEmpty());
 }
+
+TEST(SkinFormFrameWindow, OnlyASizeableWindowSizesByItsEdgesAndNeverBelowItsLeastSize) {
+  SkinnedWindow w(biSystemMenu);
+  w.Load("CyberObject.skn");
+  w.form.Show();
+  const QRect start = w.form.geometry();
+  const QPoint right(w.form.width() - 1, w.form.height() / 2);
+  EXPECT_EQ(w.frame->SizingZone(right), TbsFrameEdge::None);  // not sizeable
+  SendMouse(&w.form, QEvent::MouseButtonPress, right, w.form.mapToGlobal(right));
+  SendMouse(&w.form, QEvent::MouseMove, right + QPoint(40, 0), w.form.mapToGlobal(right) + QPoint(40, 0));
+  SendMouse(&w.form, QEvent::MouseButtonRelease, right, w.form.mapToGlobal(right));
+  EXPECT_EQ(w.form.geometry(), start);
+
+  w.frame->SetSizeable(true);
+  EXPECT_EQ(w.frame->SizingZone(right), TbsFrameEdge::Right);
+  EXPECT_EQ(w.frame->SizingZone(QPoint(w.form.width() / 2, w.form.height() / 2)), TbsFrameEdge::None);
+  QWindow* handle = w.form.windowHandle();
+  if (handle && handle->startSystemResize(Qt::RightEdge)) GTEST_SKIP() << "the window system sizes the window itself";
+  const QPoint g = w.form.mapToGlobal(right);
+  SendMouse(&w.form, QEvent::MouseButtonPress, right, g);
+  SendMouse(&w.form, QEvent::MouseMove, right, g + QPoint(40, 7));
+  EXPECT_EQ(w.form.geometry(), start.adjusted(0, 0, 40, 0));  // the right edge moves, nothing else
+  // Dragged far to the left: the least width stops it.
+  SendMouse(&w.form, QEvent::MouseMove, right, g - QPoint(2000, 0));
+  EXPECT_EQ(w.form.width(), w.frame->LeastSize().width());
+  EXPECT_EQ(w.form.x(), start.x());
+  SendMouse(&w.form, QEvent::MouseButtonRelease, right, g);
+  // The bottom-left corner moves two edges at once.
+  const QRect before = w.form.geometry();
+  const QPoint corner(0, w.form.height() - 1);
+  const QPoint gc = w.form.mapToGlobal(corner);
+  EXPECT_EQ(w.frame->SizingZone(corner), TbsFrameEdge::BottomLeft);
+  SendMouse(&w.form, QEvent::MouseButtonPress, corner, gc);
+  SendMouse(&w.form, QEvent::MouseMove, corner, gc + QPoint(-30, 20));
+  SendMouse(&w.form, QEvent::MouseButtonRelease, corner, gc);
+  EXPECT_EQ(w.form.geometry(), before.adjusted(-30, 0, 0, 20));
+  // The client area follows the new size inside the frame.
+  EXPECT_EQ(w.form.Client()->geometry(), w.frame->Geometry().ClientRect.ToQRect());
+}
