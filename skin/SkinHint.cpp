@@ -178,7 +178,14 @@ namespace {
 
 QPointer<TbsSkinHintWindow> gHint;
 
-void DeleteHintWindow() { delete gHint.data(); }
+// The global reference is cleared before the window goes: the events its
+// destruction sends reach the filter, which must not see a half-destroyed
+// hint window through it.
+void DeleteHintWindow() {
+  TbsSkinHintWindow* hint = gHint.data();
+  gHint.clear();
+  delete hint;
+}
 
 TbsSkinHintWindow* HintWindow() {
   if (!gHint) {
@@ -239,6 +246,10 @@ protected:
 QPointer<TbsSkinHintFilter> gFilter;
 
 }  // namespace
+
+TbsSkinHintWindow::~TbsSkinHintWindow() {
+  if (gHint.data() == this) gHint.clear();
+}
 
 void ShowSkinHint(QWidget* owner, const QPoint& globalPos, const QString& text) {
   HintWindow()->ShowHint(owner, globalPos, text);

@@ -61,6 +61,7 @@ class TbsSkinHintWindow : public QWidget {
   Q_OBJECT
 public:
   TbsSkinHintWindow();
+  ~TbsSkinHintWindow() override;
 
   // Shows `text` for `owner` with the look of the owner's skin. The hint
   // already shown for the same owner and text stays where it is.
