@@ -165,10 +165,7 @@ QImage TbsSkinComboBox::DropButtonImage(QSize size) const {
   }
   const QImage picture = FSkinData->ActivePicture(r->PictureIndex);
   const QImage piece = CutPiece(picture, from);
-  TbsPieceLayout layout;
-  layout.Points = {r->LeftTopPoint, r->RightTopPoint, r->LeftBottomPoint, r->RightBottomPoint};
-  layout.ClientRect = r->ClientRect;
-  layout.Stretch = {r->LeftStretch, r->TopStretch, r->RightStretch, r->BottomStretch, r->StretchEffect};
+  const TbsPieceLayout layout = PieceLayoutOf(*r);
   const TbsResizeMode mode = ResizeModeOf(r->SkinRect, layout.Points);
   if (mode == TbsResizeMode::rmFree) return ComposeByMode(piece, mode, layout, size);
   if (!r->ClientRect.IsEmpty()) return ComposeClientCorners(piece, r->ClientRect, size);

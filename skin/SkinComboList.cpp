@@ -194,15 +194,10 @@ void TbsPopupListBox::PaintSkin(QPainter& p, const TbsDataSkinListBox& r) const 
   // leaving the body to show). The skin's vertical bar at the right of the
   // client rectangle when not all items fit.
   const QImage picture = FSkinData->ActivePicture(r.PictureIndex);
-  TbsPieceLayout layout;
-  layout.Points = {r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint};
-  layout.ClientRect = r.ClientRect;
-  layout.Stretch = {r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, r.StretchEffect};
+  const TbsPieceLayout layout = PieceLayoutOf(r);
   const TbsResizeMode mode = ResizeModeOf(r.SkinRect, layout.Points);
   const QImage piece = CutPiece(picture, r.SkinRect, ToQColor(clWindow).rgba());
-  const QImage body = mode == TbsResizeMode::rmFree || mode == TbsResizeMode::rmNone
-                          ? ComposeByMode(piece, mode, layout, size(), ToQColor(clWindow).rgba())
-                          : ComposeClientCorners(piece, r.ClientRect, size(), ToQColor(clWindow).rgba());
+  const QImage body = ComposeFreely(piece, mode, layout, size(), ToQColor(clWindow).rgba());
   PutImage(p, body);
 
   p.setFont(DrawFont());

@@ -331,3 +331,10 @@ void PutImage(QPainter& p, const QImage& image) {
   p.drawImage(0, 0, image);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
+
+QImage ComposeFreely(const QImage& piece, TbsResizeMode mode, const TbsPieceLayout& layout, QSize size,
+                     QRgb background) {
+  if (mode == TbsResizeMode::rmFree || mode == TbsResizeMode::rmNone)
+    return ComposeByMode(piece, mode, layout, size, background);
+  return ComposeClientCorners(piece, layout.ClientRect, size, background);
+}

@@ -47,6 +47,22 @@ struct TbsPieceLayout {
   TbsStretchFlags Stretch;
 };
 
+// The layout a skin record describes: its four corner points, the given
+// inner rectangle and its four edge stretch flags; `stretchClient` says how
+// the inner rectangle grows. Control, frame, popup and hint records all
+// name these fields alike.
+template <class Record>
+TbsPieceLayout PieceLayoutOf(const Record& r, const TRect& inner, bool stretchClient) {
+  return {{r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint},
+          inner,
+          {r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, stretchClient}};
+}
+// A control record's own layout: its client rectangle and "stretcheffect".
+template <class Record>
+TbsPieceLayout PieceLayoutOf(const Record& r) {
+  return PieceLayoutOf(r, r.ClientRect, r.StretchEffect);
+}
+
 // The corner points and client rectangle moved for one target size.
 struct TbsPieceGeometry {
   TbsCornerPoints Points;
@@ -157,6 +173,12 @@ QImage ComposeByMode(const QImage& piece, TbsResizeMode mode, const TbsPieceLayo
 // 69 x 23 piece with client 10,2,60,21 at 276 x 35 keeps borders of 10 left,
 // 9 right, 2 top and 2 bottom around a 257 x 31 middle.
 QImage ComposeClientCorners(const QImage& piece, const TRect& clientRect, QSize size, QRgb background = 0);
+
+// A piece at a size its skin does not dictate: a record of mode 1 composes by
+// its own nine pieces, one of no mode gives all `background`, any other
+// keeps its borders around its client rectangle (ComposeClientCorners).
+QImage ComposeFreely(const QImage& piece, TbsResizeMode mode, const TbsPieceLayout& layout, QSize size,
+                     QRgb background = 0);
 
 // --- Mask pictures and regions -------------------------------------------
 

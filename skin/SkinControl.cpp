@@ -63,11 +63,7 @@ void TbsSkinCustomControl::LookUpRecord() {
   FPicture = FSkinData->ActivePicture(record->PictureIndex);
   FMaskPicture = FSkinData->ActivePicture(record->MaskPictureIndex);
   FSkinRect = record->SkinRect;
-  FLayout.Points = {record->LeftTopPoint, record->RightTopPoint, record->LeftBottomPoint,
-                    record->RightBottomPoint};
-  FLayout.ClientRect = record->ClientRect;
-  FLayout.Stretch = {record->LeftStretch, record->TopStretch, record->RightStretch, record->BottomStretch,
-                     record->StretchEffect};
+  FLayout = PieceLayoutOf(*record);
   FResizeMode = ResizeModeOf(FSkinRect, FLayout.Points);
 }
 

@@ -16,11 +16,7 @@ TbsEditLook TbsEditLook::From(const TbsSkinData* data, const QString& name) {
   look.Picture = data->ActivePicture(record->PictureIndex);
   look.SkinRect = record->SkinRect;
   look.ActiveSkinRect = record->ActiveSkinRect;
-  look.Layout.Points = {record->LeftTopPoint, record->RightTopPoint, record->LeftBottomPoint,
-                        record->RightBottomPoint};
-  look.Layout.ClientRect = record->ClientRect;
-  look.Layout.Stretch = {record->LeftStretch, record->TopStretch, record->RightStretch, record->BottomStretch,
-                         record->StretchEffect};
+  look.Layout = PieceLayoutOf(*record);
   look.Mode = ResizeModeOf(look.SkinRect, look.Layout.Points);
   look.FontName = record->FontName;
   look.FontHeight = record->FontHeight;
@@ -36,8 +32,7 @@ QImage TbsEditLook::Body(QSize size, bool active) const {
   if (!Valid() || size.isEmpty()) return {};
   const TRect& rect = active && HasActiveImage() ? ActiveSkinRect : SkinRect;
   const QImage piece = CutPiece(Picture, rect);
-  if (Mode == TbsResizeMode::rmFree) return ComposeByMode(piece, Mode, Layout, size);
-  return ComposeClientCorners(piece, Layout.ClientRect, size);
+  return ComposeFreely(piece, Mode, Layout, size);
 }
 
 TRect TbsEditLook::ClientRect(QSize size) const {

@@ -7,15 +7,9 @@
 #include <algorithm>
 
 namespace {
+// The frame keeps the client piece as it lies (it is never drawn).
 TbsPieceLayout FrameLayout(const TbsDataSkinFormInfo& info, const TRect& inner) {
-  TbsPieceLayout l;
-  l.Points = {info.LeftTopPoint, info.RightTopPoint, info.LeftBottomPoint, info.RightBottomPoint};
-  l.ClientRect = inner;
-  l.Stretch.Left = info.LeftStretch;
-  l.Stretch.Top = info.TopStretch;
-  l.Stretch.Right = info.RightStretch;
-  l.Stretch.Bottom = info.BottomStretch;
-  return l;
+  return PieceLayoutOf(info, inner, false);
 }
 
 int Clamp255(double v) { return std::clamp(int(v + 0.5), 0, 255); }

@@ -55,9 +55,7 @@ TbsHintLook TbsHintLook::From(const TbsSkinData* data) {
   look.Picture = data->ActivePicture(r.WindowPictureIndex);
   if (look.Picture.isNull()) return look;
   look.MaskPicture = data->ActivePicture(r.MaskPictureIndex);
-  look.Layout.Points = {r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint};
-  look.Layout.ClientRect = r.ClientRect;
-  look.Layout.Stretch = {r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, false};
+  look.Layout = PieceLayoutOf(r, r.ClientRect, false);
   look.Font = TFont::Make(r.FontName, r.FontHeight, r.FontStyle, r.FontColor);
   return look;
 }

@@ -181,10 +181,7 @@ QImage TbsSkinPopupMenu::Render() const {
     // The body: the popup picture in nine pieces around its items area.
     const TbsDataSkinPopupWindow& w = FSkinData->PopupWindow;
     const QImage picture = FSkinData->ActivePicture(w.WindowPictureIndex);
-    TbsPieceLayout layout;
-    layout.Points = {w.LeftTopPoint, w.RightTopPoint, w.LeftBottomPoint, w.RightBottomPoint};
-    layout.ClientRect = w.ItemsRect;
-    layout.Stretch = {w.LeftStretch, w.TopStretch, w.RightStretch, w.BottomStretch, true};
+    const TbsPieceLayout layout = PieceLayoutOf(w, w.ItemsRect, true);
     const TbsPieceGeometry target = GeometryForSize(TbsResizeMode::rmFree, picture.size(), layout, size);
     p.drawImage(0, 0, ComposeNinePiece(picture, layout, size, target));
   } else {

@@ -289,8 +289,7 @@ bool TbsSkinNumericEdit::AcceptsRecord(const TbsDataSkinControl* record) const {
 
 QImage TbsSkinNumericEdit::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
   // The mask goes through here too, so a region would fit the body.
-  if (FResizeMode == TbsResizeMode::rmFree) return TbsSkinCustomControl::ComposeBody(piece, size, background);
-  return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
+  return ComposeFreely(piece, FResizeMode, FLayout, size, background);
 }
 
 TRect TbsSkinNumericEdit::SkinClientRect() const { return FLook.ClientRect(size()); }

@@ -235,10 +235,7 @@ bool DrawSkinScrollBar(QPainter& p, const TbsScrollSkin& skin, const QRect& rect
   // pixels) unscaled and its grip kept unscaled in its centre.
   if (skin.IsEmpty() || rect.isEmpty()) return false;
   const TbsDataSkinScrollBarControl& r = *skin.Record;
-  TbsPieceLayout layout;
-  layout.Points = {r.LeftTopPoint, r.RightTopPoint, r.LeftBottomPoint, r.RightBottomPoint};
-  layout.ClientRect = r.ClientRect;
-  layout.Stretch = {r.LeftStretch, r.TopStretch, r.RightStretch, r.BottomStretch, r.StretchEffect};
+  const TbsPieceLayout layout = PieceLayoutOf(r);
   const TbsResizeMode mode = ResizeModeOf(r.SkinRect, layout.Points);
   const QImage piece = CutPiece(skin.Picture, r.SkinRect);
   const int length = Length(rect, vertical);
