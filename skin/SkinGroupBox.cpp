@@ -77,6 +77,24 @@ void TbsSkinGroupBox::changeEvent(QEvent* event) {
   TbsSkinCustomControl::changeEvent(event);
 }
 
+void DrawPlainBevel(QPainter& p, const QRect& r, TbsBevelStyle style) {
+  p.fillRect(r, ToQColor(clBtnFace));
+  TColor upper = clNone, lower = clNone;
+  switch (style) {
+    case TbsBevelStyle::bvFrame: upper = lower = clBtnShadow; break;
+    case TbsBevelStyle::bvRaised: upper = clBtnHighlight; lower = clBtnShadow; break;
+    case TbsBevelStyle::bvLowered: upper = clBtnShadow; lower = clBtnHighlight; break;
+    case TbsBevelStyle::bvNone: return;
+  }
+  const int right = r.right(), bottom = r.bottom();
+  p.setPen(ToQColor(upper));
+  p.drawLine(r.left(), r.top(), right, r.top());
+  p.drawLine(r.left(), r.top(), r.left(), bottom);
+  p.setPen(ToQColor(lower));
+  p.drawLine(right, r.top(), right, bottom);
+  p.drawLine(r.left(), bottom, right, bottom);
+}
+
 void TbsSkinGroupBox::DrawPlain(QImage& image) {
   // Plain look: the face in the button-face colour; a one-pixel border whose
   // upper-left and lower-right colours follow BorderStyle (frame: shadow on
@@ -84,24 +102,7 @@ void TbsSkinGroupBox::DrawPlain(QImage& image) {
   // none: no border); in caption mode the caption band across the top, closed
   // by a shadow line, with the caption at its left, centred vertically.
   QPainter p(&image);
-  const QRect r = image.rect();
-  p.fillRect(r, ToQColor(clBtnFace));
-  QColor upper, lower;
-  switch (FBorderStyle) {
-    case TbsBevelStyle::bvFrame: upper = lower = ToQColor(clBtnShadow); break;
-    case TbsBevelStyle::bvRaised: upper = ToQColor(clBtnHighlight); lower = ToQColor(clBtnShadow); break;
-    case TbsBevelStyle::bvLowered: upper = ToQColor(clBtnShadow); lower = ToQColor(clBtnHighlight); break;
-    case TbsBevelStyle::bvNone: break;
-  }
-  const int w = r.width(), h = r.height();
-  if (FBorderStyle != TbsBevelStyle::bvNone) {
-    p.setPen(upper);
-    p.drawLine(0, 0, w - 1, 0);
-    p.drawLine(0, 0, 0, h - 1);
-    p.setPen(lower);
-    p.drawLine(0, h - 1, w - 1, h - 1);
-    p.drawLine(w - 1, 0, w - 1, h - 1);
-  }
+  DrawPlainBevel(p, image.rect(), FBorderStyle);
   const QRect band = CaptionRect();
   if (band.isEmpty()) return;
   p.setPen(ToQColor(clBtnShadow));

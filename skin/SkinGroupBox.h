@@ -10,6 +10,13 @@ class QPainter;
 
 enum class TbsBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
 
+class QPainter;
+// The plain face of a framed control: `r` filled with the button face and
+// closed by a one-pixel border whose upper-left and lower-right colours
+// follow the style (frame: shadow all round; raised: highlight, shadow;
+// lowered: shadow, highlight; none: no border).
+void DrawPlainBevel(QPainter& p, const QRect& r, TbsBevelStyle style);
+
 // Where the item buttons of a group go: item i of `count`, laid out in
 // `columns` columns inside `client`. Rows = ceil(count / columns); each button
 // is client width / columns - 2 wide and client height / rows high; item i

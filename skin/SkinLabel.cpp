@@ -115,23 +115,6 @@ void TbsSkinLabel::DrawPlain(QImage& image) {
   // Button-face fill; a one-pixel frame whose upper-left and lower-right
   // colours follow the border style; the text inside the 3-pixel inset.
   QPainter p(&image);
-  const QRect r = image.rect();
-  p.fillRect(r, ToQColor(clBtnFace));
-  TColor upper = clNone, lower = clNone;
-  switch (FBorderStyle) {
-    case TbsBevelStyle::bvFrame: upper = lower = clBtnShadow; break;
-    case TbsBevelStyle::bvRaised: upper = clBtnHighlight; lower = clBtnShadow; break;
-    case TbsBevelStyle::bvLowered: upper = clBtnShadow; lower = clBtnHighlight; break;
-    case TbsBevelStyle::bvNone: break;
-  }
-  if (upper != clNone) {
-    const int w = r.width() - 1, h = r.height() - 1;
-    p.setPen(ToQColor(upper));
-    p.drawLine(0, 0, w, 0);
-    p.drawLine(0, 0, 0, h);
-    p.setPen(ToQColor(lower));
-    p.drawLine(w, 0, w, h);
-    p.drawLine(0, h, w, h);
-  }
+  DrawPlainBevel(p, image.rect(), FBorderStyle);
   DrawText(p);
 }
