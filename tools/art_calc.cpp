@@ -1,40 +1,27 @@
 // Draws the 41 x 41 pocket calculator of the calculation window's two
 // "Расчитать" buttons into resources/art/glyph_calc41.png.
 // Usage: art_calc <output folder>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
+#include "tools/art/ArtMaker.h"
+
 #include <QPainter>
 
-#include <cstdio>
-
 namespace {
+using art::Gradient;
 
 // A calculator standing upright: dark casing with a lighter bevel, a green
 // display with a few segments lit, and a 4 x 4 key pad whose last column holds
 // the operation keys (orange "=" at the bottom).
-QImage Calculator41() {
-  QImage img(41, 41, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-
+void Calculator41(QPainter& p) {
   // Casing: 29 x 39, centred.
-  QLinearGradient casing(6, 0, 35, 0);
-  casing.setColorAt(0, QColor(0x76, 0x80, 0x8b));
-  casing.setColorAt(1, QColor(0x4a, 0x52, 0x5b));
   p.setPen(QPen(QColor(0x2d, 0x33, 0x3a), 1.0));
-  p.setBrush(casing);
+  p.setBrush(Gradient({6, 0}, {35, 0}, QColor(0x76, 0x80, 0x8b), QColor(0x4a, 0x52, 0x5b)));
   p.drawRoundedRect(QRectF(6.5, 1.5, 28, 38), 3, 3);
   p.setPen(QPen(QColor(0x9a, 0xa3, 0xad), 1.0));
   p.drawLine(QPointF(9, 2.5), QPointF(32, 2.5));
 
   // Display with sunken edge and three lit digits.
   p.setPen(QPen(QColor(0x2d, 0x33, 0x3a), 1.0));
-  QLinearGradient lcd(0, 5, 0, 14);
-  lcd.setColorAt(0, QColor(0xd4, 0xee, 0xc9));
-  lcd.setColorAt(1, QColor(0xa9, 0xd3, 0x9b));
-  p.setBrush(lcd);
+  p.setBrush(Gradient({0, 5}, {0, 14}, QColor(0xd4, 0xee, 0xc9), QColor(0xa9, 0xd3, 0x9b)));
   p.drawRect(QRectF(9.5, 5.5, 22, 9));
   p.setRenderHint(QPainter::Antialiasing, false);
   // Seven-segment digits, 3 x 5 pixels each: segments a (top), b (upper
@@ -65,22 +52,10 @@ QImage Calculator41() {
       p.fillRect(x, y, 5, 3, face);
     }
   }
-  return img;
 }
+
+const art::TArtPicture kPictures[] = {{"glyph_calc41.png", 41, 41, Calculator41}};
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: art_calc <output folder>\n");
-    return 2;
-  }
-  const QString path = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/glyph_calc41.png");
-  if (!Calculator41().save(path, "PNG")) {
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return 1;
-  }
-  return 0;
-}
+int main(int argc, char** argv) { return art::RunArtMaker(argc, argv, "art_calc", kPictures); }

@@ -1,25 +1,15 @@
 // Draws the pictures of the splash and main windows into resources/art:
 // button glyphs, the flag, the calculator glyph and the splash picture.
 // Usage: art_main <output folder>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
+#include "tools/art/ArtMaker.h"
+
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
-#include <QRadialGradient>
 #include <QtMath>
 
-#include <cstdio>
-#include <jpeglib.h>
-
 namespace {
-
-QImage Canvas(int w, int h) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  return img;
-}
+using art::Gradient;
+using art::Radial;
 
 QPolygonF Hexagon(QPointF c, double r, double startDeg) {
   QPolygonF poly;
@@ -40,10 +30,7 @@ QLinearGradient Steel(QPointF a, QPointF b) {
 }
 
 // A hexagon-head bolt lying across, head on the left.
-QImage Bolt() {
-  QImage img = Canvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
+void Bolt(QPainter& p) {
   const QPen edge(QColor(0x2d, 0x33, 0x3a), 1.0);
   p.setPen(edge);
   p.setBrush(Steel({0, 11}, {0, 21}));
@@ -56,34 +43,23 @@ QImage Bolt() {
   p.setPen(QPen(QColor(0x5b, 0x63, 0x6c), 1.0));
   p.drawLine(QPointF(3, 12.5), QPointF(11, 12.5));
   p.drawLine(QPointF(3, 19.5), QPointF(11, 19.5));
-  return img;
 }
 
 // A hexagon nut seen from the top.
-QImage Nut() {
-  QImage img = Canvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
+void Nut(QPainter& p) {
   p.setPen(QPen(QColor(0x2d, 0x33, 0x3a), 1.2));
   p.setBrush(Steel({4, 4}, {28, 28}));
   p.drawPolygon(Hexagon({16, 16}, 14, 0));
   p.setPen(QPen(QColor(0x6b, 0x73, 0x7c), 1.0));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(16, 16), 10.5, 10.5);
-  QRadialGradient hole(QPointF(15, 15), 7);
-  hole.setColorAt(0, QColor(0x1e, 0x23, 0x28));
-  hole.setColorAt(1, QColor(0x55, 0x5d, 0x66));
-  p.setBrush(hole);
+  p.setBrush(Radial({15, 15}, 7, QColor(0x1e, 0x23, 0x28), QColor(0x55, 0x5d, 0x66)));
   p.setPen(QPen(QColor(0x2d, 0x33, 0x3a), 1.0));
   p.drawEllipse(QPointF(16, 16), 6.5, 6.5);
-  return img;
 }
 
 // A threaded stud at an angle.
-QImage Thread() {
-  QImage img = Canvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
+void Thread(QPainter& p) {
   p.translate(16, 16);
   p.rotate(-35);
   p.setPen(QPen(QColor(0x2d, 0x33, 0x3a), 1.0));
@@ -95,20 +71,12 @@ QImage Thread() {
   p.drawLine(QPointF(-14, 9), QPointF(14, 9));
   p.drawLine(QPointF(-14, 7), QPointF(-14, 11));
   p.drawLine(QPointF(14, 7), QPointF(14, 11));
-  return img;
 }
 
 // A push-in pneumatic fitting: hexagon body, collet ring and a blue tube.
-QImage Fitting() {
-  QImage img = Canvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QPen edge(QColor(0x2d, 0x33, 0x3a), 1.0);
-  QLinearGradient tube(0, 10, 0, 22);
-  tube.setColorAt(0, QColor(0x8c, 0xc6, 0xf2));
-  tube.setColorAt(1, QColor(0x1b, 0x5e, 0xa8));
-  p.setPen(edge);
-  p.setBrush(tube);
+void Fitting(QPainter& p) {
+  p.setPen(QPen(QColor(0x2d, 0x33, 0x3a), 1.0));
+  p.setBrush(Gradient({0, 10}, {0, 22}, QColor(0x8c, 0xc6, 0xf2), QColor(0x1b, 0x5e, 0xa8)));
   p.drawRoundedRect(QRectF(19.5, 11.5, 12, 9), 2, 2);
   QLinearGradient brass(0, 6, 0, 26);
   brass.setColorAt(0, QColor(0xff, 0xf0, 0xb8));
@@ -119,32 +87,22 @@ QImage Fitting() {
   p.drawRoundedRect(QRectF(7.5, 6.5, 8, 19), 1.5, 1.5);
   p.setBrush(QColor(0x3a, 0x3f, 0x45));
   p.drawRoundedRect(QRectF(15.5, 9.5, 4, 13), 1, 1);
-  return img;
 }
 
 // The About button: a blue disc with a white "i".
-QImage About() {
-  QImage img = Canvas(24, 24);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  QRadialGradient g(QPointF(9, 8), 14);
-  g.setColorAt(0, QColor(0x7f, 0xb8, 0xff));
-  g.setColorAt(1, QColor(0x0b, 0x4f, 0xb3));
+void About(QPainter& p) {
   p.setPen(QPen(QColor(0x08, 0x33, 0x77), 1.0));
-  p.setBrush(g);
+  p.setBrush(Radial({9, 8}, 14, QColor(0x7f, 0xb8, 0xff), QColor(0x0b, 0x4f, 0xb3)));
   p.drawEllipse(QRectF(1.5, 1.5, 21, 21));
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::white);
   p.drawEllipse(QRectF(10.2, 5.2, 3.6, 3.6));
   p.drawRoundedRect(QRectF(10.3, 10.0, 3.4, 9.5), 1, 1);
-  return img;
 }
 
 // The national flag of the Republic of Belarus: red over green (2:1), with
 // the white-and-red ornament band at the hoist, one ninth of the length.
-QImage Flag() {
-  QImage img(38, 25, QImage::Format_ARGB32_Premultiplied);
-  QPainter p(&img);
+void Flag(QPainter& p) {
   const QColor red(0xc8, 0x31, 0x3e), green(0x4a, 0xa6, 0x57);
   p.fillRect(0, 0, 38, 17, red);
   p.fillRect(0, 17, 38, 8, green);
@@ -164,32 +122,22 @@ QImage Flag() {
   p.setBrush(Qt::NoBrush);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.drawRect(0, 0, 37, 24);
-  return img;
 }
 
 // A pocket calculator, 16 x 16.
-QImage Calculator16() {
-  QImage img = Canvas(16, 16);
-  QPainter p(&img);
+void Calculator16(QPainter& p) {
   p.setPen(QColor(0x2d, 0x33, 0x3a));
   p.setBrush(QColor(0x5f, 0x68, 0x72));
   p.drawRect(2, 0, 11, 15);
   p.fillRect(4, 2, 8, 3, QColor(0xbf, 0xe3, 0xb4));
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c) p.fillRect(4 + c * 3, 7 + r * 2 + r / 2, 2, 2, r == 2 && c == 2 ? QColor(0xe0, 0x6a, 0x2b) : QColor(0xee, 0xee, 0xee));
-  return img;
 }
 
 // The splash picture: a drawing-office scene with a bolt, a nut and the
 // torque arrow on blueprint paper.
-QImage Splash() {
-  QImage img(640, 480, QImage::Format_RGB32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient bg(0, 0, 0, 480);
-  bg.setColorAt(0, QColor(0x0b, 0x1e, 0x3a));
-  bg.setColorAt(1, QColor(0x12, 0x3f, 0x6e));
-  p.fillRect(img.rect(), bg);
+void Splash(QPainter& p) {
+  p.fillRect(QRect(0, 0, 640, 480), Gradient({0, 0}, {0, 480}, QColor(0x0b, 0x1e, 0x3a), QColor(0x12, 0x3f, 0x6e)));
   p.setPen(QPen(QColor(0x3d, 0x6f, 0xa3, 90), 1));
   for (int x = 0; x < 640; x += 20) p.drawLine(x, 0, x, 480);
   for (int y = 0; y < 480; y += 20) p.drawLine(0, y, 640, y);
@@ -205,10 +153,7 @@ QImage Splash() {
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(0x6b, 0x73, 0x7c), 2));
   p.drawEllipse(c, 108, 108);
-  QRadialGradient hole(c - QPointF(10, 10), 60);
-  hole.setColorAt(0, QColor(0x10, 0x14, 0x18));
-  hole.setColorAt(1, QColor(0x4a, 0x52, 0x5b));
-  p.setBrush(hole);
+  p.setBrush(Radial(c - QPointF(10, 10), 60, QColor(0x10, 0x14, 0x18), QColor(0x4a, 0x52, 0x5b)));
   p.setPen(QPen(QColor(0x1b, 0x22, 0x2a), 3));
   p.drawEllipse(c, 55, 55);
   p.setPen(QPen(QColor(0x30, 0x36, 0x3d), 2));
@@ -252,48 +197,19 @@ QImage Splash() {
   p.drawLine(590, 110, 590, 390);
   p.drawLine(582, 110, 598, 110);
   p.drawLine(582, 390, 598, 390);
-  return img;
 }
 
-bool WriteJpeg(const QImage& source, const QString& path, int quality) {
-  const QImage img = source.convertToFormat(QImage::Format_RGB888);
-  FILE* f = std::fopen(path.toLocal8Bit().constData(), "wb");
-  if (!f) return false;
-  jpeg_compress_struct info{};
-  jpeg_error_mgr err{};
-  info.err = jpeg_std_error(&err);
-  jpeg_create_compress(&info);
-  jpeg_stdio_dest(&info, f);
-  info.image_width = static_cast<JDIMENSION>(img.width());
-  info.image_height = static_cast<JDIMENSION>(img.height());
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, quality, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = const_cast<uchar*>(img.constScanLine(static_cast<int>(info.next_scanline)));
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::fclose(f);
-  return true;
-}
+const art::TArtPicture kPictures[] = {
+    {"glyph_bolt.png", 32, 32, Bolt},
+    {"glyph_nut.png", 32, 32, Nut},
+    {"glyph_thread.png", 32, 32, Thread},
+    {"glyph_fitting.png", 32, 32, Fitting},
+    {"glyph_about.png", 24, 24, About},
+    {"flag_by.png", 38, 25, Flag, false},
+    {"glyph_calc16.png", 16, 16, Calculator16, false},
+    {"splash.jpg", 640, 480, Splash, true, QImage::Format_RGB32},
+};
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: art_main <output folder>\n");
-    return 2;
-  }
-  const QString out = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
-  bool ok = Bolt().save(out + "glyph_bolt.png") && Nut().save(out + "glyph_nut.png") &&
-            Thread().save(out + "glyph_thread.png") && Fitting().save(out + "glyph_fitting.png") &&
-            About().save(out + "glyph_about.png") && Flag().save(out + "flag_by.png") &&
-            Calculator16().save(out + "glyph_calc16.png") && WriteJpeg(Splash(), out + "splash.jpg", 88);
-  return ok ? 0 : 1;
-}
+int main(int argc, char** argv) { return art::RunArtMaker(argc, argv, "art_main", kPictures); }

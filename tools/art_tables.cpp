@@ -3,60 +3,38 @@
 // windows (copy to clipboard), the drawing program's symbol (our own: a
 // drafting compass over a sheet) and a folder (path of the drawing program).
 // Usage: art_tables <output folder>
-#include <QGuiApplication>
-#include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
+#include "tools/art/ArtMaker.h"
 
-#include <cstdio>
+#include <QPainter>
 
 namespace {
+using art::ClosedPath;
+using art::Gradient;
 
-QImage Canvas(int w, int h) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  return img;
+// A page of the open book from its outer edge at x = `edge` to the spine,
+// its top and bottom curved through x = `bend`.
+QPainterPath Page(double edge, double bend) {
+  QPainterPath page;
+  page.moveTo(edge, 8.5);
+  page.quadTo(bend, 7, 20.5, 11.5);
+  page.lineTo(20.5, 34.5);
+  page.quadTo(bend, 30, edge, 31.5);
+  page.closeSubpath();
+  return page;
 }
 
 // An open book seen from above, and over its right page a magnifying glass
 // with a wooden handle running to the lower right.
-QImage BookUnderGlass() {
-  QImage img = Canvas(41, 41);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
+void BookUnderGlass(QPainter& p) {
   const QColor ink(0x2a, 0x2f, 0x45);
   // Cover, slightly larger than the pages.
   p.setPen(QPen(ink, 1));
   p.setBrush(QColor(0x8e, 0x1f, 0x24));
-  QPainterPath cover;
-  cover.moveTo(2.5, 9.5);
-  cover.lineTo(20.5, 12.5);
-  cover.lineTo(38.5, 9.5);
-  cover.lineTo(38.5, 33.5);
-  cover.lineTo(20.5, 36.5);
-  cover.lineTo(2.5, 33.5);
-  cover.closeSubpath();
-  p.drawPath(cover);
+  p.drawPath(ClosedPath({{2.5, 9.5}, {20.5, 12.5}, {38.5, 9.5}, {38.5, 33.5}, {20.5, 36.5}, {2.5, 33.5}}));
   // Two pages.
-  QLinearGradient paper(0, 8, 0, 34);
-  paper.setColorAt(0, QColor(0xff, 0xfd, 0xf4));
-  paper.setColorAt(1, QColor(0xe9, 0xe1, 0xc8));
-  p.setBrush(paper);
-  QPainterPath left, right;
-  left.moveTo(4.5, 8.5);
-  left.quadTo(12, 7, 20.5, 11.5);
-  left.lineTo(20.5, 34.5);
-  left.quadTo(12, 30, 4.5, 31.5);
-  left.closeSubpath();
-  right.moveTo(36.5, 8.5);
-  right.quadTo(29, 7, 20.5, 11.5);
-  right.lineTo(20.5, 34.5);
-  right.quadTo(29, 30, 36.5, 31.5);
-  right.closeSubpath();
-  p.drawPath(left);
-  p.drawPath(right);
+  p.setBrush(Gradient({0, 8}, {0, 34}, QColor(0xff, 0xfd, 0xf4), QColor(0xe9, 0xe1, 0xc8)));
+  p.drawPath(Page(4.5, 12));
+  p.drawPath(Page(36.5, 29));
   // Lines of text on the left page.
   p.setPen(QPen(QColor(0x7a, 0x7f, 0x90), 1));
   for (int i = 0; i < 5; ++i) {
@@ -66,10 +44,7 @@ QImage BookUnderGlass() {
   // The glass: a ring over the right page, a light lens, a glint.
   const QPointF c(27.5, 18.5);
   const double r = 8.5;
-  QRadialGradient lens(c + QPointF(-2, -2), r);
-  lens.setColorAt(0, QColor(0xe6, 0xf4, 0xff, 210));
-  lens.setColorAt(1, QColor(0x9c, 0xc8, 0xee, 170));
-  p.setBrush(lens);
+  p.setBrush(art::Radial(c + QPointF(-2, -2), r, QColor(0xe6, 0xf4, 0xff, 210), QColor(0x9c, 0xc8, 0xee, 170)));
   p.setPen(QPen(QColor(0x3b, 0x44, 0x52), 2.6));
   p.drawEllipse(c, r, r);
   p.setPen(QPen(QColor(0xc8, 0xcf, 0xd8), 1));
@@ -83,10 +58,7 @@ QImage BookUnderGlass() {
   p.drawArc(QRectF(c.x() - 6, c.y() - 6, 12, 12), 100 * 16, 60 * 16);
   // Handle.
   p.setPen(QPen(ink, 1));
-  QLinearGradient wood(0, 0, 6, 6);
-  wood.setColorAt(0, QColor(0xc2, 0x7a, 0x35));
-  wood.setColorAt(1, QColor(0x6e, 0x3b, 0x12));
-  p.setBrush(wood);
+  p.setBrush(Gradient({0, 0}, {6, 6}, QColor(0xc2, 0x7a, 0x35), QColor(0x6e, 0x3b, 0x12)));
   QPainterPath handle;
   handle.moveTo(33.2, 25.5);
   handle.lineTo(39.8, 33.4);
@@ -94,7 +66,6 @@ QImage BookUnderGlass() {
   handle.lineTo(31.2, 28.0);
   handle.closeSubpath();
   p.drawPath(handle);
-  return img;
 }
 
 void Window(QPainter& p, const QRectF& r, const QColor& bar) {
@@ -109,34 +80,18 @@ void Window(QPainter& p, const QRectF& r, const QColor& bar) {
 }
 
 // Two windows, the front one lower right of the back one.
-QImage OverlappingWindows() {
-  QImage img = Canvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing, false);
+void OverlappingWindows(QPainter& p) {
   Window(p, QRectF(2, 3, 19, 16), QColor(0x6f, 0x8c, 0xb8));
   Window(p, QRectF(10, 12, 19, 16), QColor(0x1f, 0x5f, 0xc8));
-  return img;
 }
 
 // The drawing program's symbol, drawn for this program: a drafting compass
 // standing on a blue sheet with a drawn arc.
-QImage DrawingProgram() {
-  QImage img = Canvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
+void DrawingProgram(QPainter& p) {
   // Sheet.
   p.setPen(QPen(QColor(0x1d, 0x3a, 0x6b), 1));
-  QLinearGradient sheet(0, 14, 0, 30);
-  sheet.setColorAt(0, QColor(0x3f, 0x8c, 0xd9));
-  sheet.setColorAt(1, QColor(0x1b, 0x55, 0xa3));
-  p.setBrush(sheet);
-  QPainterPath s;
-  s.moveTo(1.5, 24.5);
-  s.lineTo(12.5, 17.5);
-  s.lineTo(30.5, 21.5);
-  s.lineTo(19.5, 29.5);
-  s.closeSubpath();
-  p.drawPath(s);
+  p.setBrush(Gradient({0, 14}, {0, 30}, QColor(0x3f, 0x8c, 0xd9), QColor(0x1b, 0x55, 0xa3)));
+  p.drawPath(ClosedPath({{1.5, 24.5}, {12.5, 17.5}, {30.5, 21.5}, {19.5, 29.5}}));
   // The arc the compass drew.
   p.setPen(QPen(QColor(0xff, 0xff, 0xff, 230), 1.2));
   p.setBrush(Qt::NoBrush);
@@ -152,64 +107,27 @@ QImage DrawingProgram() {
   p.drawEllipse(QPointF(16, 6), 2.6, 2.6);
   p.setBrush(QColor(0x30, 0x34, 0x3a));
   p.drawRect(QRectF(15, 0.5, 2, 3.5));
-  return img;
 }
 
 // A yellow folder with its tab, the front flap slightly open.
-QImage Folder() {
-  QImage img = Canvas(32, 32);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QPen edge(QColor(0x8a, 0x5c, 0x0a), 1);
-  p.setPen(edge);
+void Folder(QPainter& p) {
+  p.setPen(QPen(QColor(0x8a, 0x5c, 0x0a), 1));
   p.setBrush(QColor(0xe3, 0xa8, 0x2b));
-  QPainterPath back;
-  back.moveTo(2.5, 7.5);
-  back.lineTo(11.5, 7.5);
-  back.lineTo(14.5, 10.5);
-  back.lineTo(28.5, 10.5);
-  back.lineTo(28.5, 26.5);
-  back.lineTo(2.5, 26.5);
-  back.closeSubpath();
-  p.drawPath(back);
+  p.drawPath(ClosedPath({{2.5, 7.5}, {11.5, 7.5}, {14.5, 10.5}, {28.5, 10.5}, {28.5, 26.5}, {2.5, 26.5}}));
   // A sheet inside.
   p.setBrush(QColor(0xfd, 0xfd, 0xfa));
   p.drawRect(QRectF(6.5, 11.5, 19, 10));
-  QLinearGradient front(0, 14, 0, 27);
-  front.setColorAt(0, QColor(0xff, 0xd8, 0x5e));
-  front.setColorAt(1, QColor(0xf0, 0xb0, 0x2a));
-  p.setBrush(front);
-  QPainterPath flap;
-  flap.moveTo(5.5, 14.5);
-  flap.lineTo(31.0, 14.5);
-  flap.lineTo(28.5, 26.5);
-  flap.lineTo(2.5, 26.5);
-  flap.closeSubpath();
-  p.drawPath(flap);
-  return img;
+  p.setBrush(Gradient({0, 14}, {0, 27}, QColor(0xff, 0xd8, 0x5e), QColor(0xf0, 0xb0, 0x2a)));
+  p.drawPath(ClosedPath({{5.5, 14.5}, {31.0, 14.5}, {28.5, 26.5}, {2.5, 26.5}}));
 }
 
-bool Save(const QImage& img, const QString& folder, const char* name) {
-  const QString path = folder + QLatin1Char('/') + QLatin1String(name);
-  if (!img.save(path, "PNG")) {
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    return false;
-  }
-  return true;
-}
+const art::TArtPicture kPictures[] = {
+    {"glyph_show.png", 41, 41, BookUnderGlass},
+    {"glyph_copy.png", 32, 32, OverlappingWindows, false},
+    {"glyph_drawing.png", 32, 32, DrawingProgram},
+    {"glyph_folder.png", 32, 32, Folder},
+};
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: art_tables <output folder>\n");
-    return 2;
-  }
-  const QString out = QString::fromLocal8Bit(argv[1]);
-  bool ok = Save(BookUnderGlass(), out, "glyph_show.png");
-  ok = Save(OverlappingWindows(), out, "glyph_copy.png") && ok;
-  ok = Save(DrawingProgram(), out, "glyph_drawing.png") && ok;
-  ok = Save(Folder(), out, "glyph_folder.png") && ok;
-  return ok ? 0 : 1;
-}
+int main(int argc, char** argv) { return art::RunArtMaker(argc, argv, "art_tables", kPictures); }
