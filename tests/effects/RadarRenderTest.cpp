@@ -1,6 +1,6 @@
 // The radar sweep: angle table, pixel angles, the level rule with its soft
 // seam, and the clockwise kinds as mirror images.
-#include "app/effects/AlphaRender.h"
+#include "effects/AlphaRender.h"
 
 #include <gtest/gtest.h>
 

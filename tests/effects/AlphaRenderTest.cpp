@@ -1,7 +1,7 @@
 // The shared pixel rule, the band levels and ramps, and the line-call drawing
 // of the band effects, checked on small pictures.
-#include "app/effects/AlphaPixels.h"
-#include "app/effects/AlphaRender.h"
+#include "effects/AlphaPixels.h"
+#include "effects/AlphaRender.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/effects/AlphaPixels.h"
+#include "effects/AlphaPixels.h"
 
-#include "app/effects/AlphaRender.h"
+#include "effects/AlphaRender.h"
 
 #include <cstring>
 

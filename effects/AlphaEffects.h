@@ -2,7 +2,7 @@
 // Window transition effects: a window is captured, made layered and repainted
 // frame by frame with an opacity pattern that moves across it (bands, a
 // uniform fade or a radar sweep) until the effect's duration has passed.
-#include "app/effects/AlphaRender.h"
+#include "effects/AlphaRender.h"
 #include "platform/FrameTimer.h"
 #include "platform/Forms.h"
 
@@ -17,25 +17,18 @@
 #include <vector>
 
 enum TAlphaFXEffect : std::uint8_t {
-  afxLeftRight = 0,
-  afxRightLeft = 1,
-  afxTopBottom = 2,
-  afxBottomTop = 3,
-  afxDoubleInwardsVertical = 4,
-  afxDoubleOutwardsVertical = 5,
-  afxDoubleInwardsHorizontal = 6,
-  afxDoubleOutwardsHorizontal = 7,
+  // One band crossing the window from one edge to the opposite one.
+  afxLeftRight = 0, afxRightLeft = 1, afxTopBottom = 2, afxBottomTop = 3,
+  // Two bands, from two opposite edges to the middle or from the middle out.
+  afxDoubleInwardsVertical = 4, afxDoubleOutwardsVertical = 5,
+  afxDoubleInwardsHorizontal = 6, afxDoubleOutwardsHorizontal = 7,
   afxFade = 8,
   afxRadarRandom = 9,   // one of the radar kinds, drawn when the effect is prepared
   afxCustom = 10,       // play the list CustomEffect, one entry per pass
-  afxRadarCounterClockwise0 = 11,
-  afxRadarCounterClockwise90 = 12,
-  afxRadarCounterClockwise180 = 13,
-  afxRadarCounterClockwise270 = 14,
-  afxRadarClockwise0 = 15,
-  afxRadarClockwise90 = 16,
-  afxRadarClockwise180 = 17,
-  afxRadarClockwise270 = 18,
+  // A ray turning around the centre, starting at the angle named.
+  afxRadarCounterClockwise0 = 11, afxRadarCounterClockwise90 = 12,
+  afxRadarCounterClockwise180 = 13, afxRadarCounterClockwise270 = 14,
+  afxRadarClockwise0 = 15, afxRadarClockwise90 = 16, afxRadarClockwise180 = 17, afxRadarClockwise270 = 18,
 };
 
 // A list of effect kinds, shared by reference: whoever holds it sees the

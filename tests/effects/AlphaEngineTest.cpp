@@ -1,7 +1,7 @@
 // The effect engine on a real window, with a fake tick count: frames drawn
 // for given elapsed times, the order of OnStart and the first update, the end
 // of the effect and the window it leaves behind.
-#include "app/effects/AlphaEffects.h"
+#include "effects/AlphaEffects.h"
 #include "platform/Forms.h"
 #include "platform/Layered.h"
 #include "platform/Platform.h"

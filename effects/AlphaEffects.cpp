@@ -1,4 +1,4 @@
-#include "app/effects/AlphaEffects.h"
+#include "effects/AlphaEffects.h"
 
 #include "platform/Layered.h"
 #include "platform/Platform.h"
