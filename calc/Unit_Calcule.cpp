@@ -1,9 +1,9 @@
 #include "calc/Unit_Calcule.h"
 
 #include "app/WindowParts.h"
-#include "calc/CalcData.h"
-#include "calc/NumberFormat.h"
-#include "calc/ThreadCalc.h"
+#include "core/CalcData.h"
+#include "core/NumberFormat.h"
+#include "core/ThreadCalc.h"
 
 #include <QFontMetrics>
 #include <QPainter>

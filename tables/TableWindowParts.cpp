@@ -7,7 +7,7 @@
 #include "skin/SkinEdit.h"
 #include "skin/SkinLabel.h"
 #include "skin/SkinStdLabel.h"
-#include "tables/TorqueTables.h"
+#include "core/TorqueTables.h"
 
 TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& row) {
   auto* l = new TbsSkinStdLabel(parent);

@@ -13,7 +13,7 @@
 #include "skin/SkinMessage.h"
 #include "skin/SkinStdLabel.h"
 #include "tables/TableWindowParts.h"
-#include "tables/TorqueTables.h"
+#include "core/TorqueTables.h"
 
 TForm_Bolty* Form_Bolty = nullptr;
 

@@ -11,7 +11,7 @@
 #include "tables/Unit_Gayki.h"
 #include "tests/common/Notices.h"
 #include "tests/common/Windows.h"
-#include "tests/tables/TableData.h"
+#include "tests/common/TableData.h"
 
 #include <QApplication>
 #include <QTest>

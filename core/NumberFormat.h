@@ -1,5 +1,5 @@
 #pragma once
-// How the calculation window writes its results.
+// How the results of the thread calculations are written.
 #include <QChar>
 #include <QString>
 

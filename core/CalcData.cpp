@@ -1,4 +1,4 @@
-#include "calc/CalcData.h"
+#include "core/CalcData.h"
 
 QStringList MaterialItems() {
   QStringList out;

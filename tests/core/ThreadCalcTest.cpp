@@ -1,8 +1,8 @@
 // The two calculations as functions, and the reading of list texts.
-#include "calc/CalcData.h"
-#include "calc/NumberFormat.h"
-#include "calc/ThreadCalc.h"
-#include "platform/Platform.h"
+#include "core/CalcData.h"
+#include "core/NumberFormat.h"
+#include "core/Separators.h"
+#include "core/ThreadCalc.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@ namespace {
 QString Nb(const char* s) { return QString::fromUtf8(s).replace(QChar(' '), QChar(0x00A0)); }
 
 TEST(ThreadCalcLists, ListTextsReadWithTheCommaWhateverTheLocale) {
-  platform::SetLocaleSeparators(QChar('.'), QChar(','));
+  core::SetLocaleSeparators(QChar('.'), QChar(','));
   EXPECT_DOUBLE_EQ(ListNumber(QStringLiteral("0,00125")), 0.00125);
   EXPECT_DOUBLE_EQ(ListNumber(QStringLiteral("2,5")), 2.5);
-  platform::SetLocaleSeparators(QChar(','), QChar(0x00A0));
+  core::SetLocaleSeparators(QChar(','), QChar(0x00A0));
   EXPECT_DOUBLE_EQ(ListNumber(QStringLiteral("52")), 52);
   EXPECT_EQ(ListNumber(QString()), 0.0);
 }

@@ -1,4 +1,4 @@
-#include "tables/TorqueTables.h"
+#include "core/TorqueTables.h"
 
 #include <array>
 

@@ -1,5 +1,6 @@
 #pragma once
-// The two calculations of the calculation window, as plain functions.
+// The two thread calculations (the calculation window's upper and lower box),
+// as plain functions.
 #include <QString>
 
 #include <optional>

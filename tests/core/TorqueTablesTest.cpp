@@ -1,7 +1,7 @@
 // The torque tables' own invariants and their agreement with the printed
 // reference; the exact-text lookup and the result sentence.
-#include "tables/TorqueTables.h"
-#include "tests/tables/TableData.h"
+#include "core/TorqueTables.h"
+#include "tests/common/TableData.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

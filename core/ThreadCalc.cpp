@@ -1,6 +1,6 @@
-#include "calc/ThreadCalc.h"
+#include "core/ThreadCalc.h"
 
-#include "skin/SkinNumericEdit.h"
+#include "core/DecimalText.h"
 
 #include <cmath>
 

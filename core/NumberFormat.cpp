@@ -1,7 +1,7 @@
-#include "calc/NumberFormat.h"
+#include "core/NumberFormat.h"
 
-#include "platform/Platform.h"
-#include "skin/SkinNumericEdit.h"
+#include "core/DecimalText.h"
+#include "core/Separators.h"
 
 #include <algorithm>
 #include <climits>
@@ -17,5 +17,5 @@ QString FormatResult(double value, QChar decimalSeparator, QChar groupSeparator)
 }
 
 QString FormatResult(double value) {
-  return FormatResult(value, platform::DecimalSeparator(), platform::ThousandSeparator());
+  return FormatResult(value, core::DecimalSeparator(), core::ThousandSeparator());
 }

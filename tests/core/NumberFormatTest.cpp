@@ -1,7 +1,7 @@
 // The result number format: six significant digits or two decimals, whichever
 // is coarser, rounded once with halves away from zero, grouped in threes.
-#include "calc/NumberFormat.h"
-#include "platform/Platform.h"
+#include "core/NumberFormat.h"
+#include "core/Separators.h"
 
 #include <gtest/gtest.h>
 
@@ -70,9 +70,9 @@ TEST(NumberFormat, NotANumberIsNeverWritten) {
 
 TEST(NumberFormat, UsesTheLocaleSeparators) {
   EXPECT_EQ(FormatResult(14734.7875), Nb("14 734,80"));  // the test program's Russian separators
-  platform::SetLocaleSeparators(QChar('.'), QChar(','));
+  core::SetLocaleSeparators(QChar('.'), QChar(','));
   EXPECT_EQ(FormatResult(1851.388), "1,851.39");
-  platform::SetLocaleSeparators(QChar(','), QChar(0x00A0));
+  core::SetLocaleSeparators(QChar(','), QChar(0x00A0));
 }
 
 }  // namespace
