@@ -2,7 +2,7 @@
 
 #include "app/UnitInfTQR.h"
 #include "app/Unit_Pnevmo.h"
-#include "app/WindowParts.h"
+#include "forms/WindowParts.h"
 #include "effects/AlphaEffects.h"
 #include "calc/Unit_DrugieRezby.h"
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
 #include "app/Unit_Pnevmo.h"
 
-#include "app/WindowParts.h"
+#include "forms/WindowParts.h"
 #include "app/PneumaticTable.h"
 #include "app/Unit_Glav_Moment.h"
 

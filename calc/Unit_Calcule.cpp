@@ -1,6 +1,6 @@
 #include "calc/Unit_Calcule.h"
 
-#include "app/WindowParts.h"
+#include "forms/WindowParts.h"
 #include "core/CalcData.h"
 #include "core/NumberFormat.h"
 #include "core/ThreadCalc.h"

@@ -1,7 +1,7 @@
 #include "calc/Unit_DrugieRezby.h"
 
 #include "app/Unit_Glav_Moment.h"
-#include "app/WindowParts.h"
+#include "forms/WindowParts.h"
 #include "calc/Unit_Calcule.h"
 
 TForm_DrugieRezby* Form_DrugieRezby = nullptr;

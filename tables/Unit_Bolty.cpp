@@ -1,7 +1,8 @@
 #include "tables/Unit_Bolty.h"
 
 #include "app/Unit_Glav_Moment.h"
-#include "app/WindowParts.h"
+#include "forms/TableParts.h"
+#include "forms/WindowParts.h"
 #include "handoff/Handoff.h"
 #include "platform/Dialogs.h"
 #include "skin/SkinButton.h"

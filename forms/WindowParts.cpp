@@ -1,4 +1,4 @@
-#include "app/WindowParts.h"
+#include "forms/WindowParts.h"
 
 #include "platform/Forms.h"
 #include "resources/Resources.h"
