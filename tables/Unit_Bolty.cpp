@@ -1,6 +1,5 @@
 #include "tables/Unit_Bolty.h"
 
-#include "app/Unit_Glav_Moment.h"
 #include "forms/TableParts.h"
 #include "forms/WindowParts.h"
 #include "handoff/Handoff.h"
@@ -42,7 +41,7 @@ const TButtonSpec kPath = {"bsSkinButton4", 338, 305, 183, 41, "  Путь к ac
                            "glyph_folder.png"};
 }  // namespace
 
-TForm_Bolty::TForm_Bolty(QWidget* parent) : TForm(parent) {
+TForm_Bolty::TForm_Bolty(QWidget* parent) : TWorkingForm(parent) {
   setObjectName(QStringLiteral("Form_Bolty"));
   SetCaption(QStringLiteral("Окно болтов"));
   bsSkinData1 = new TbsSkinData(this);
@@ -89,7 +88,7 @@ TForm_Bolty::TForm_Bolty(QWidget* parent) : TForm(parent) {
   bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal.skn"));
 }
 
-void TForm_Bolty::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }
+void TForm_Bolty::FormClose(TObject*, TCloseAction&) { ShowOpener(); }
 
 void TForm_Bolty::bsSkinButton2Click(TObject*) {
   static const TTorqueWindowKind kind{"Выберите пожалуйста класс прочности болта.", torque::BoltMaxTorque, &torque::kBoltNoun};

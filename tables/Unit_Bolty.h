@@ -2,7 +2,7 @@
 // The bolt window: maximum tightening torque of a bolt by thread diameter
 // and strength class, and the allowed range for a joint class worded for the
 // drawing.
-#include "platform/Forms.h"
+#include "forms/WorkingForm.h"
 
 class TOpenDialog;
 class TbsSkinButton;
@@ -16,7 +16,7 @@ class TbsSkinStdLabel;
 
 class TbsCompressedStoredSkin;
 
-class TForm_Bolty : public TForm {
+class TForm_Bolty : public TWorkingForm {
   Q_OBJECT
 public:
   explicit TForm_Bolty(QWidget* parent = nullptr);

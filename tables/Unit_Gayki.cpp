@@ -1,6 +1,5 @@
 #include "tables/Unit_Gayki.h"
 
-#include "app/Unit_Glav_Moment.h"
 #include "forms/TableParts.h"
 #include "forms/WindowParts.h"
 #include "handoff/Handoff.h"
@@ -42,7 +41,7 @@ const TButtonSpec kPath = {"bsSkinButton4", 410, 293, 183, 41, "  Путь к ac
                            "glyph_folder.png"};
 }  // namespace
 
-TForm_Gayki::TForm_Gayki(QWidget* parent) : TForm(parent) {
+TForm_Gayki::TForm_Gayki(QWidget* parent) : TWorkingForm(parent) {
   setObjectName(QStringLiteral("Form_Gayki"));
   SetCaption(QStringLiteral("Окно гаек"));
   bsSkinData1 = new TbsSkinData(this);
@@ -88,7 +87,7 @@ TForm_Gayki::TForm_Gayki(QWidget* parent) : TForm(parent) {
   bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal.skn"));
 }
 
-void TForm_Gayki::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }
+void TForm_Gayki::FormClose(TObject*, TCloseAction&) { ShowOpener(); }
 
 void TForm_Gayki::bsSkinButton2Click(TObject*) {
   static const TTorqueWindowKind kind{"Выберите пожалуйста класс прочности гайки.", torque::NutMaxTorque, &torque::kNutNoun};

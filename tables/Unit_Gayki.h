@@ -1,6 +1,6 @@
 #pragma once
 // The nut window: the twin of the bolt window for nuts, by nut class group.
-#include "platform/Forms.h"
+#include "forms/WorkingForm.h"
 
 class TOpenDialog;
 class TbsSkinButton;
@@ -14,7 +14,7 @@ class TbsSkinStdLabel;
 
 class TbsCompressedStoredSkin;
 
-class TForm_Gayki : public TForm {
+class TForm_Gayki : public TWorkingForm {
   Q_OBJECT
 public:
   explicit TForm_Gayki(QWidget* parent = nullptr);
