@@ -5,7 +5,7 @@
 #include "app/Unit_Pnevmo.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinTextLabel.h"
-#include "tests/common/Windows.h"
+#include "tests/app/ProgramWindows.h"
 
 #include <QDir>
 #include <QRegularExpression>

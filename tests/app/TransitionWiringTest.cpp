@@ -3,7 +3,7 @@
 #include "app/UnitDBtqrZastavka.h"
 #include "app/Unit_Glav_Moment.h"
 #include "platform/Layered.h"
-#include "tests/common/Windows.h"
+#include "tests/app/ProgramWindows.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,6 +1,5 @@
 // The bolt and nut windows as laid out: every control's class, place, size,
 // text, hint, font and cursor.
-#include "app/Startup.h"
 #include "platform/Dialogs.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinComboBox.h"
@@ -10,7 +9,7 @@
 #include "skin/SkinStdLabel.h"
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
-#include "tests/common/Windows.h"
+#include "tests/tables/TableWindowsFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +66,7 @@ QString TextOf(QWidget* w) {
   return QStringLiteral("?");
 }
 
-class TableLayout : public ProgramWindowsTest {};
+class TableLayout : public TableWindowsFixture {};
 
 template <std::size_t N>
 void CheckControls(TForm* form, const Control (&controls)[N]) {

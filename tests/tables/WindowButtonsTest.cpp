@@ -9,9 +9,9 @@
 #include "skin/SkinEdit.h"
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
+#include "tests/common/FileDialogAnswer.h"
 #include "tests/common/Notices.h"
-#include "tests/common/Windows.h"
-#include "tests/handoff/FileDialogAnswer.h"
+#include "tests/tables/TableWindowsFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@
 
 namespace {
 
-class WindowButtons : public ProgramWindowsTest {
+class WindowButtons : public TableWindowsFixture {
 protected:
   void SetUp() override {
     ASSERT_TRUE(Folder.isValid());
@@ -28,11 +28,10 @@ protected:
     ResetHandoff();
     platform::SetShellRecorder([this](const QString& path, platform::TShellRoute) { Started << path; });
     Application->OnException = [this](const QString& text) { Errors << text; };
-    ProgramWindowsTest::SetUp();
-    FinishSplash();
+    TableWindowsFixture::SetUp();
   }
   void TearDown() override {
-    ProgramWindowsTest::TearDown();
+    TableWindowsFixture::TearDown();
     Application->OnException = {};
     platform::SetShellRecorder({});
     platform::SetProgramFolder(QString());

@@ -1,4 +1,4 @@
-#include "tests/handoff/FileDialogAnswer.h"
+#include "tests/common/FileDialogAnswer.h"
 
 #include <QAbstractProxyModel>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "tests/common/Windows.h"
+#include "tests/app/ProgramWindows.h"
 
 #include "app/Startup.h"
 #include "app/UnitDBtqrZastavka.h"
