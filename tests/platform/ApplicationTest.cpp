@@ -3,21 +3,12 @@
 #include "platform/Exceptions.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
-#include "platform/Jpeg.h"
 #include "platform/Platform.h"
+#include "tests/common/ErrorRecorder.h"
 
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ErrorRecorder {
-  ErrorRecorder() {
-    Application->OnException = [this](const QString& text) { Shown << text; };
-  }
-  ~ErrorRecorder() { Application->OnException = nullptr; }
-  QStringList Shown;
-};
 
 class Throwing : public QObject {
 public:

@@ -6,19 +6,12 @@
 #include "platform/Graphics.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinStdLabel.h"
+#include "tests/common/ErrorRecorder.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct ErrorRecorder {
-  ErrorRecorder() {
-    Application->OnException = [this](const QString& text) { Shown << text; };
-  }
-  ~ErrorRecorder() { Application->OnException = nullptr; }
-  QStringList Shown;
-};
 
 TEST(ErrorDisplay, ThrownHandlerErrorIsShownAndTheProgramGoesOn) {
   ErrorRecorder errors;
