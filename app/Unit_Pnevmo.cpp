@@ -1,7 +1,7 @@
 #include "app/Unit_Pnevmo.h"
 
-#include "forms/WindowParts.h"
 #include "app/PneumaticTable.h"
+#include "forms/WindowParts.h"
 
 TForm_Pnevmo* Form_Pnevmo = nullptr;
 

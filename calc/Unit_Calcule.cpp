@@ -1,9 +1,9 @@
 #include "calc/Unit_Calcule.h"
 
-#include "forms/WindowParts.h"
 #include "core/CalcData.h"
 #include "core/NumberFormat.h"
 #include "core/ThreadCalc.h"
+#include "forms/WindowParts.h"
 
 #include <QFontMetrics>
 #include <QPainter>

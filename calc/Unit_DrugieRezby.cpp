@@ -1,7 +1,7 @@
 #include "calc/Unit_DrugieRezby.h"
 
-#include "forms/WindowParts.h"
 #include "calc/Unit_Calcule.h"
+#include "forms/WindowParts.h"
 
 TForm_DrugieRezby* Form_DrugieRezby = nullptr;
 
