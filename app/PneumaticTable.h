@@ -1,37 +1,15 @@
 #pragma once
-// The reference table of tightening torques for pneumatic fittings: its data
-// and the printed picture drawn from it (black on white, grey-scale, a bold
-// title over a ruled grid, six groups of rows separated by gaps).
+// The printed picture of the pneumatic fittings table (core/PneumaticData.h):
+// black on white, grey-scale, a bold title over a ruled grid, six groups of
+// rows separated by gaps.
+#include "core/PneumaticData.h"
+
 #include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <vector>
-
-// How the rows of a group are divided into cells.
-enum class TFittingLayout {
-  Full,        // name | designation | torque | wrench size
-  NoDesignation,  // name over the name and designation columns | torque | wrench size
-  NameTorque,  // name over the name and designation columns | torque; no wrench column
-};
-
-struct TFittingRow {
-  QString Name;
-  QString Designation;  // empty where the layout has no designation
-  QString Torque;       // "lower…upper", N·m
-  QString Wrench;       // wrench size across flats; may be empty
-};
-
-struct TFittingGroup {
-  TFittingLayout Layout;
-  std::vector<TFittingRow> Rows;
-};
-
-QString PneumaticTitle();
-QStringList PneumaticHeader();
-const std::vector<TFittingGroup>& PneumaticGroups();
 
 // One piece of text of the picture and the box it belongs to (a grid cell,
 // or the title's band).

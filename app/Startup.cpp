@@ -20,6 +20,11 @@ void CreateForms() {
   Form_DrugieRezby = new TForm_DrugieRezby;
   Form_Calcule = new TForm_Calcule;
   Form_Pnevmo = new TForm_Pnevmo;
+
+  // The main window opens the working windows; each goes back to it when it
+  // closes (and the note window hides it when it opens the calculation window).
+  TWorkingForm* const working[] = {Form_Bolty, Form_Gayki, Form_DrugieRezby, Form_Pnevmo};
+  for (TWorkingForm* w : working) w->SetOpener(Form_Glav_Moment);
 }
 
 namespace {

@@ -6,8 +6,9 @@
 extern const QString kApplicationTitle;
 
 // Creates the windows in order: splash, main, About, bolt, nut, note,
-// calculation, pneumatic fittings. The splash plays its fade-in (and shows
-// itself) before the next window is created.
+// calculation, pneumatic fittings, and wires the way back from the working
+// windows to the main window. The splash plays its fade-in (and shows itself)
+// before the next window is created.
 void CreateForms();
 // Destroys whatever windows are left, in reverse order.
 void DestroyForms();

@@ -1,7 +1,7 @@
 #include "app/UnitDBtqrZastavka.h"
 
 #include "app/Unit_Glav_Moment.h"
-#include "app/effects/AlphaEffects.h"
+#include "effects/AlphaEffects.h"
 #include "platform/Jpeg.h"
 #include "resources/Resources.h"
 

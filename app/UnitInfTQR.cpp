@@ -1,6 +1,6 @@
 #include "app/UnitInfTQR.h"
 
-#include "app/WindowParts.h"
+#include "forms/WindowParts.h"
 
 #include <QVBoxLayout>
 

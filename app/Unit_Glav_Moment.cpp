@@ -2,9 +2,9 @@
 
 #include "app/UnitInfTQR.h"
 #include "app/Unit_Pnevmo.h"
-#include "app/WindowParts.h"
-#include "app/effects/AlphaEffects.h"
 #include "calc/Unit_DrugieRezby.h"
+#include "effects/AlphaEffects.h"
+#include "forms/WindowParts.h"
 #include "platform/Platform.h"
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"

@@ -1,12 +1,11 @@
 #include "app/Unit_Pnevmo.h"
 
-#include "app/WindowParts.h"
 #include "app/PneumaticTable.h"
-#include "app/Unit_Glav_Moment.h"
+#include "forms/WindowParts.h"
 
 TForm_Pnevmo* Form_Pnevmo = nullptr;
 
-TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TForm(parent) {
+TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TWorkingForm(parent) {
   setObjectName(QStringLiteral("Form_Pnevmo"));
   SetCaption(QStringLiteral("Окно моментов затяжки пневмоарматуры."));
   bsSkinData1 = new TbsSkinData(this);
@@ -28,4 +27,4 @@ TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TForm(parent) {
   bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("CyberObject.skn"));
 }
 
-void TForm_Pnevmo::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }
+void TForm_Pnevmo::FormClose(TObject*, TCloseAction&) { ShowOpener(); }

@@ -1,13 +1,13 @@
 #pragma once
 // The pneumatic fittings window: one picture, the table of tightening torques.
-#include "platform/Forms.h"
+#include "forms/WorkingForm.h"
 #include "platform/StdCtrls.h"
 #include "skin/SkinData.h"
 #include "skin/SkinForm.h"
 
 class TbsCompressedStoredSkin;
 
-class TForm_Pnevmo : public TForm {
+class TForm_Pnevmo : public TWorkingForm {
   Q_OBJECT
 public:
   explicit TForm_Pnevmo(QWidget* parent = nullptr);

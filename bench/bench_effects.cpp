@@ -4,8 +4,8 @@
 //
 // Aims: radar <= 10x, bands and fade <= 6x the copy. The copy is measured
 // once per size; all times are this thread's processor time.
-#include "app/effects/AlphaPixels.h"
-#include "app/effects/AlphaRender.h"
+#include "effects/AlphaPixels.h"
+#include "effects/AlphaRender.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 #include "calc/Unit_Calcule.h"
 
-#include "app/WindowParts.h"
-#include "calc/CalcData.h"
-#include "calc/NumberFormat.h"
-#include "calc/ThreadCalc.h"
+#include "core/CalcData.h"
+#include "core/NumberFormat.h"
+#include "core/ThreadCalc.h"
+#include "forms/WindowParts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -203,7 +203,7 @@ TForm_Calcule::TForm_Calcule(QWidget* parent) : TForm(parent) {
   bsSkinMessage1->setObjectName(QStringLiteral("bsSkinMessage1"));
   SetClientSize(1042, 709);
   CreateControls();
-  SetTabOrder();
+  LinkTabOrder();
 
   // The skin comes last, so that its change notices reach every control.
   bsCompressedStoredSkin1 = AttachStoredSkin(this, bsSkinData1, QStringLiteral("iMetal.skn"));
@@ -290,7 +290,7 @@ void TForm_Calcule::CreateControls() {
   bsSkinButton2->OnClick = [this](TObject* s) { bsSkinButton2Click(s); };
 }
 
-void TForm_Calcule::SetTabOrder() {
+void TForm_Calcule::LinkTabOrder() {
   // Depth first through the boxes, each box's controls in their own order.
   QList<QWidget*> order;
   for (int i = 0; i < bsSkinRadioGroup1->ButtonCount(); ++i) order << bsSkinRadioGroup1->Button(i);

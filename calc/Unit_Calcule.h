@@ -80,7 +80,8 @@ public:
 
 private:
   void CreateControls();
-  void SetTabOrder();
+  // Links the controls one after another in the focus chain that Tab walks.
+  void LinkTabOrder();
   // Shows a result text in a result label sized to it.
   static void ShowResult(TbsSkinStdLabel* label, const QString& text);
 

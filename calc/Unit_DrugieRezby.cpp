@@ -1,8 +1,7 @@
 #include "calc/Unit_DrugieRezby.h"
 
-#include "app/Unit_Glav_Moment.h"
-#include "app/WindowParts.h"
 #include "calc/Unit_Calcule.h"
+#include "forms/WindowParts.h"
 
 TForm_DrugieRezby* Form_DrugieRezby = nullptr;
 
@@ -21,7 +20,7 @@ QStringList OtherThreadsNote() {
   };
 }
 
-TForm_DrugieRezby::TForm_DrugieRezby(QWidget* parent) : TForm(parent) {
+TForm_DrugieRezby::TForm_DrugieRezby(QWidget* parent) : TWorkingForm(parent) {
   setObjectName(QStringLiteral("Form_DrugieRezby"));
   SetCaption(QStringLiteral("Другие зезьбы"));
   bsSkinData1 = new TbsSkinData(this);
@@ -48,7 +47,7 @@ TForm_DrugieRezby::TForm_DrugieRezby(QWidget* parent) : TForm(parent) {
 
 void TForm_DrugieRezby::bsSkinButton1Click(TObject*) {
   Form_Calcule->Show();
-  Form_Glav_Moment->Hide();
+  HideOpener();
 }
 
-void TForm_DrugieRezby::FormClose(TObject*, TCloseAction&) { Form_Glav_Moment->Show(); }
+void TForm_DrugieRezby::FormClose(TObject*, TCloseAction&) { ShowOpener(); }

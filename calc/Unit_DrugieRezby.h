@@ -1,7 +1,7 @@
 #pragma once
 // The note for threads outside the bolt and nut tables, with the button that
 // opens the calculation window.
-#include "platform/Forms.h"
+#include "forms/WorkingForm.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinData.h"
 #include "skin/SkinForm.h"
@@ -11,7 +11,7 @@
 
 class TbsCompressedStoredSkin;
 
-class TForm_DrugieRezby : public TForm {
+class TForm_DrugieRezby : public TWorkingForm {
   Q_OBJECT
 public:
   explicit TForm_DrugieRezby(QWidget* parent = nullptr);

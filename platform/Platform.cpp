@@ -6,7 +6,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QStyle>
 #include <QPointer>
@@ -21,8 +20,6 @@ std::function<std::uint32_t()> gTickSource;
 std::function<std::int64_t()> gCounterSource;
 std::function<void()> gBeepHook;
 QString gProgramFolder;
-QChar gDecimal;
-QChar gThousand;
 std::uint32_t gSeed = 0;
 
 std::int64_t SteadyNanoseconds() {
@@ -91,22 +88,6 @@ QRect WorkAreaAt(const QPoint& point) {
   QScreen* screen = QGuiApplication::screenAt(point);
   if (!screen) screen = QGuiApplication::primaryScreen();
   return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
-QChar DecimalSeparator() {
-  if (!gDecimal.isNull()) return gDecimal;
-  return QLocale::system().decimalPoint().at(0);
-}
-
-QChar ThousandSeparator() {
-  if (!gThousand.isNull()) return gThousand;
-  const QString g = QLocale::system().groupSeparator();
-  return g.isEmpty() ? QChar(' ') : g.at(0);
-}
-
-void SetLocaleSeparators(QChar decimal, QChar thousand) {
-  gDecimal = decimal;
-  gThousand = thousand;
 }
 
 QPixmap StockIcon(TStockIcon icon, int size) {

@@ -1,6 +1,9 @@
 #pragma once
 // The system services the program needs, on Qt. Nothing here knows about the
-// rest of the program.
+// rest of the program; the locale separators are kept by core/, the library
+// below everything.
+#include "core/Separators.h"
+
 #include <QChar>
 #include <QPixmap>
 #include <QRect>
@@ -46,11 +49,11 @@ QRect WorkArea(const QWidget* widget = nullptr);
 QRect WorkAreaAt(const QPoint& point);
 
 // --- Locale -----------------------------------------------------------------
-QChar DecimalSeparator();
-QChar ThousandSeparator();
-// Overrides the system's separators (tests set the Russian ones: ',' and U+00A0);
-// a null QChar restores the system's value.
-void SetLocaleSeparators(QChar decimal, QChar thousand);
+// The user's decimal and group separators, and their one override (tests set
+// the Russian ones: ',' and U+00A0), are core's: read and set them here or there.
+using core::DecimalSeparator;
+using core::ThousandSeparator;
+using core::SetLocaleSeparators;
 
 // --- Stock icons ------------------------------------------------------------
 enum class TStockIcon { Warning, Error, Information, Question };

@@ -1,44 +1,14 @@
 #pragma once
-// The numeric input field and the decimal text rules it lives by.
-//
-// The rules are plain functions so that the windows' result format can share
-// the same decimal rounding and the tests can call them without a widget.
+// The numeric input field. Its decimal text rules (core/DecimalText.h) are
+// shared with the windows' result format.
+#include "core/DecimalText.h"
 #include "skin/SkinControl.h"
 #include "skin/SkinEdit.h"  // TbsEditLook
 
-#include <QChar>
 #include <QString>
-#include <climits>
 
 class QLineEdit;
 class TbsNumericEditor;
-
-namespace numtext {
-
-// Place (power of ten) of the first significant digit of |value|, judged on the
-// value's 15-digit decimal form; INT_MIN for zero and for values that are not
-// finite.
-int LeadingPlace(double value);
-
-// Writes `value` rounded once, halves away from zero, at the place 10^roundPlace
-// (digits below it become zeros), with exactly `decimals` digits after
-// `decimalSeparator` and, when `groupSeparator` is not null, the digits before
-// it grouped in threes. No exponent whatever the magnitude; no sign when every
-// written digit is zero. The value is first taken to its 15-significant-digit
-// decimal form, so a half that binary representation turned into ...4999 (0.125
-// style values, 2.675) still rounds as the decimal number reads. Empty for a
-// value that is not finite. Requires roundPlace >= -decimals.
-QString RoundedFixed(double value, int roundPlace, int decimals, QChar decimalSeparator,
-                     QChar groupSeparator = QChar());
-
-// The field's number test: not empty, not a lone "-", only digits, "-" and the
-// decimal separator, "-" only first and at most once, the separator at most once
-// and not first, at least one digit, and a finite value.
-bool IsNumber(const QString& text, QChar decimalSeparator);
-// The number a text passing IsNumber reads; 0 otherwise.
-double ReadNumber(const QString& text, QChar decimalSeparator);
-
-}  // namespace numtext
 
 enum class TbsValueType { vtInteger, vtFloat };
 

@@ -1,7 +1,9 @@
 // The main window's and the splash window's controls as they are laid out.
 #include "app/UnitDBtqrZastavka.h"
 #include "app/Unit_Glav_Moment.h"
-#include "tests/common/Windows.h"
+#include "platform/Jpeg.h"
+#include "resources/Resources.h"
+#include "tests/app/ProgramWindows.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -96,6 +98,14 @@ TEST_F(MainWindow, SplashPictureFillsTheWindow) {
   const QColor corner = shot.pixelColor(shot.width() - 1, shot.height() - 1);
   EXPECT_GT(corner.blue(), corner.red());
   EXPECT_EQ(shot.size(), QSize(525, 373));
+}
+
+TEST(Pictures, SplashJpegDecodes) {
+  const QImage img = platform::DecodeJpeg(resources::Load(QStringLiteral("splash.jpg")));
+  EXPECT_EQ(img.size(), QSize(640, 480));
+  EXPECT_TRUE(platform::DecodeJpeg(QByteArray("not a jpeg at all")).isNull());
+  QByteArray cut = resources::Load(QStringLiteral("splash.jpg")).left(300);
+  EXPECT_NO_FATAL_FAILURE(platform::DecodeJpeg(cut));
 }
 
 }  // namespace

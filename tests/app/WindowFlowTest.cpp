@@ -9,7 +9,7 @@
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
 #include "platform/Platform.h"
-#include "tests/common/Windows.h"
+#include "tests/app/ProgramWindows.h"
 
 #include <QElapsedTimer>
 #include <QPointer>

@@ -1,5 +1,6 @@
 // Where the calculation window's controls sit, and how they are dressed.
 #include "calc/Unit_Calcule.h"
+#include "skin/SkinGroupBox.h"
 
 #include <QFontInfo>
 #include <QLineEdit>
@@ -141,6 +142,30 @@ TEST_F(CalculeLayout, FontsColoursHintsAndCaptions) {
   EXPECT_EQ(std::vector<int>(std::begin(decimals), std::end(decimals)), (std::vector<int>{2, 3, 2, 3, 2, 2, 4, 4, 2}));
   EXPECT_EQ(w->bsSkinGroupBox3->cursor().shape(), Qt::PointingHandCursor);
   EXPECT_EQ(w->bsSkinComboBox1->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// Its group boxes wear the skin, and what they hold stays inside them.
+TEST(SkinGroupBoxWindow, CalculationWindowChildrenStayInsideTheSkinnedClientAreas) {
+  TForm_Calcule form;
+  form.Show();
+  const auto boxes = form.findChildren<TbsSkinGroupBox*>();
+  ASSERT_EQ(boxes.size(), 8);  // seven boxes and the radio group
+  for (TbsSkinGroupBox* box : boxes) {
+    SCOPED_TRACE(box->objectName().toStdString());
+    ASSERT_TRUE(box->SkinnedLook());
+    const QRect client = box->ClientArea();
+    for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      EXPECT_TRUE(client.contains(child->geometry()))
+          << child->objectName().toStdString() << " at " << child->x() << "," << child->y() << " "
+          << child->width() << "x" << child->height();
+  }
+  // Pictures to look at, on request.
+  const QString dir = qEnvironmentVariable("GROUP_SHOTS_DIR");
+  if (!dir.isEmpty()) {
+    form.grab().save(dir + QStringLiteral("/calcule.png"));
+    form.bsSkinRadioGroup1->SetItemIndex(3);
+    form.bsSkinRadioGroup1->grab().save(dir + QStringLiteral("/radiogroup.png"));
+  }
 }
 
 }  // namespace

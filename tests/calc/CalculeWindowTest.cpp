@@ -1,9 +1,9 @@
 // The calculation window driven as a user drives it: typing into the numeric
 // fields, choosing list items and materials, pressing the two buttons with the
 // mouse. Russian separators (',' and U+00A0) throughout.
-#include "calc/CalcData.h"
-#include "calc/NumberFormat.h"
-#include "calc/ThreadCalc.h"
+#include "core/CalcData.h"
+#include "core/NumberFormat.h"
+#include "core/ThreadCalc.h"
 #include "calc/Unit_Calcule.h"
 #include "platform/Platform.h"
 #include "tests/common/Notices.h"

@@ -1,9 +1,7 @@
 // The other-threads note window: its text, and its button that opens the one
 // calculation window.
-#include "app/Unit_Glav_Moment.h"
 #include "calc/Unit_Calcule.h"
 #include "calc/Unit_DrugieRezby.h"
-#include "tests/common/Windows.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -11,17 +9,29 @@
 
 namespace {
 
-class NoteWindow : public ProgramWindowsTest {
+// The note and the calculation window as the program makes them, with a
+// plain window standing in for the main window that opens the note.
+class NoteWindow : public ::testing::Test {
 protected:
   void SetUp() override {
-    ProgramWindowsTest::SetUp();
-    FinishSplash();
+    Opener = new TForm;
+    Form_DrugieRezby = new TForm_DrugieRezby;
+    Form_Calcule = new TForm_Calcule;
+    Form_DrugieRezby->SetOpener(Opener);
     // As the main window's "Другие резьбы" button does.
     Form_DrugieRezby->Show();
-    Form_Glav_Moment->Hide();
+    Opener->Hide();
     QApplication::setActiveWindow(Form_DrugieRezby);
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form_DrugieRezby));
   }
+  void TearDown() override {
+    delete Form_Calcule;
+    Form_Calcule = nullptr;
+    delete Form_DrugieRezby;
+    Form_DrugieRezby = nullptr;
+    delete Opener;
+  }
+  TForm* Opener = nullptr;
   void PressCalculator() { QTest::mouseClick(Form_DrugieRezby->bsSkinButton1, Qt::LeftButton); }
 };
 
@@ -60,7 +70,7 @@ TEST_F(NoteWindow, ControlsSitWhereTheyBelong) {
 TEST_F(NoteWindow, ButtonPressedTwiceShowsOneCalculationWindow) {
   PressCalculator();
   EXPECT_TRUE(Form_Calcule->isVisible());
-  EXPECT_FALSE(Form_Glav_Moment->isVisible());
+  EXPECT_FALSE(Opener->isVisible());
   EXPECT_TRUE(Form_DrugieRezby->isVisible());
   TForm_Calcule* first = Form_Calcule;
   Form_DrugieRezby->activateWindow();
@@ -76,7 +86,7 @@ TEST_F(NoteWindow, ClosingItLeavesTheCalculationWindowOpenAndBringsBackTheMainWi
   PressCalculator();
   Form_DrugieRezby->Close();
   EXPECT_FALSE(Form_DrugieRezby->isVisible());
-  EXPECT_TRUE(Form_Glav_Moment->isVisible());
+  EXPECT_TRUE(Opener->isVisible());
   EXPECT_TRUE(Form_Calcule->isVisible());
 }
 
@@ -85,7 +95,7 @@ TEST_F(NoteWindow, ClosingTheCalculationWindowKeepsTheNote) {
   Form_Calcule->Close();
   EXPECT_FALSE(Form_Calcule->isVisible());
   EXPECT_TRUE(Form_DrugieRezby->isVisible());
-  EXPECT_FALSE(Form_Glav_Moment->isVisible());
+  EXPECT_FALSE(Opener->isVisible());
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include "platform/Forms.h"
 #include "platform/Platform.h"
-#include "tests/handoff/FileDialogAnswer.h"
+#include "tests/common/FileDialogAnswer.h"
 
 #include <QDir>
 #include <QFile>

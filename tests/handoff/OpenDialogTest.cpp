@@ -2,7 +2,7 @@
 // as Linux needs it, "C:\" as the root, and Qt's own texts in Russian.
 #include "platform/Dialogs.h"
 #include "platform/Translations.h"
-#include "tests/handoff/FileDialogAnswer.h"
+#include "tests/common/FileDialogAnswer.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

@@ -4,7 +4,6 @@
 // frame image, the item buttons' check images, and the skin notices.
 #include "platform/Messages.h"
 #include "resources/Resources.h"
-#include "calc/Unit_Calcule.h"
 #include "skin/SkinBmp.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinGroupBox.h"
@@ -395,32 +394,6 @@ TEST(SkinGroupBoxItems, WithoutARadioRecordTheButtonsStayPlain) {
   const QImage img = b->Render();
   EXPECT_EQ(CountColour(img, kUnchecked, img.rect()), 0);
   EXPECT_EQ(QColor(img.pixel(img.width() - 3, 3)), ToQColor(clBtnFace));
-}
-
-
-// --- The calculation window ----------------------------------------------------
-
-TEST(SkinGroupBoxWindow, CalculationWindowChildrenStayInsideTheSkinnedClientAreas) {
-  TForm_Calcule form;
-  form.Show();
-  const auto boxes = form.findChildren<TbsSkinGroupBox*>();
-  ASSERT_EQ(boxes.size(), 8);  // seven boxes and the radio group
-  for (TbsSkinGroupBox* box : boxes) {
-    SCOPED_TRACE(box->objectName().toStdString());
-    ASSERT_TRUE(box->SkinnedLook());
-    const QRect client = box->ClientArea();
-    for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      EXPECT_TRUE(client.contains(child->geometry()))
-          << child->objectName().toStdString() << " at " << child->x() << "," << child->y() << " "
-          << child->width() << "x" << child->height();
-  }
-  // Pictures to look at, on request.
-  const QString dir = qEnvironmentVariable("GROUP_SHOTS_DIR");
-  if (!dir.isEmpty()) {
-    form.grab().save(dir + QStringLiteral("/calcule.png"));
-    form.bsSkinRadioGroup1->SetItemIndex(3);
-    form.bsSkinRadioGroup1->grab().save(dir + QStringLiteral("/radiogroup.png"));
-  }
 }
 
 }  // namespace

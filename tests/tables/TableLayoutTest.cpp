@@ -1,6 +1,5 @@
 // The bolt and nut windows as laid out: every control's class, place, size,
 // text, hint, font and cursor.
-#include "app/Startup.h"
 #include "platform/Dialogs.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinComboBox.h"
@@ -10,12 +9,14 @@
 #include "skin/SkinStdLabel.h"
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
-#include "tests/common/Windows.h"
+#include "tests/tables/TableWindowsFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+// Each window's named controls in the order the window declares and makes
+// them.
 struct Control {
   const char* Name;
   const char* Class;
@@ -43,10 +44,10 @@ const Control kBolty[] = {
 const Control kGayki[] = {
     {"bsSkinStdLabel1", "TbsSkinStdLabel", {75, 16, 355, 20}, "Выберите номинальный диаметр резьбы:", ""},
     {"bsSkinStdLabel2", "TbsSkinStdLabel", {10, 56, 424, 20}, "Выберите класс прочности гайки по ГОСТ 1759.4:", ""},
-    {"bsSkinStdLabel3", "TbsSkinStdLabel", {180, 104, 249, 20}, "Выберите класс соединения:", ""},
     {"bsSkinComboBox1", "TbsSkinComboBox", {440, 16, 95, 22}, "6", "Номинальный диаметр резьбы"},
     {"bsSkinComboBox2", "TbsSkinComboBox", {440, 53, 96, 22}, "4;5;6", "Класс прочности"},
     {"bsSkinComboBox3", "TbsSkinComboBox", {440, 101, 96, 22}, "1", "Класс соединения"},
+    {"bsSkinStdLabel3", "TbsSkinStdLabel", {180, 104, 249, 20}, "Выберите класс соединения:", ""},
     {"bsSkinButton2", "TbsSkinButton", {168, 149, 151, 41}, "  Показать", "Показать момент затяжки"},
     {"bsSkinLabel1", "TbsSkinLabel", {472, 151, 65, 22}, "", ""},
     {"bsSkinEdit1", "TbsSkinEdit", {8, 200, 599, 22}, "", ""},
@@ -65,7 +66,7 @@ QString TextOf(QWidget* w) {
   return QStringLiteral("?");
 }
 
-class TableLayout : public ProgramWindowsTest {};
+class TableLayout : public TableWindowsFixture {};
 
 template <std::size_t N>
 void CheckControls(TForm* form, const Control (&controls)[N]) {
@@ -83,6 +84,13 @@ void CheckControls(TForm* form, const Control (&controls)[N]) {
       EXPECT_EQ(w->cursor().shape(), Qt::PointingHandCursor);
     }
   }
+  // The order they were made in decides which stacks above which: the named
+  // controls as listed, then the two unnamed labels.
+  QStringList made, listed;
+  for (QObject* o : form->Client()->children())
+    if (o->isWidgetType()) made << o->objectName();
+  for (const Control& c : controls) listed << QString::fromLatin1(c.Name);
+  EXPECT_EQ(made, listed + QStringList(2, QString()));
 }
 
 TEST_F(TableLayout, ControlsStandWhereTheLayoutPutsThem) {

@@ -1,7 +1,5 @@
 // The bolt and nut windows driven as a user drives them: lists picked with
 // the mouse or the keyboard, "Показать" pressed, notices answered.
-#include "app/Startup.h"
-#include "app/Unit_Glav_Moment.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinComboBox.h"
 #include "skin/SkinEdit.h"
@@ -10,8 +8,8 @@
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
 #include "tests/common/Notices.h"
-#include "tests/common/Windows.h"
-#include "tests/tables/TableData.h"
+#include "tests/common/TableData.h"
+#include "tests/tables/TableWindowsFixture.h"
 
 #include <QApplication>
 #include <QTest>
@@ -74,22 +72,16 @@ QString Expected(const QString& noun, const QString& max, const QString& joint) 
   return QStringLiteral("<no row>");
 }
 
-class TableWindows : public ProgramWindowsTest {
+class TableWindows : public TableWindowsFixture {
 protected:
   // The windows live for the whole suite, as in the program.
-  static void SetUpTestSuite() {
-    Application->SetTitle(kApplicationTitle);
-    CreateForms();
-    FinishSplash();
-  }
-  static void TearDownTestSuite() {
-    DestroyForms();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
+  static void SetUpTestSuite() { CreateWindows(); }
+  static void TearDownTestSuite() { DestroyWindows(); }
   void SetUp() override {}
   void TearDown() override {
     Form_Bolty->Hide();
     Form_Gayki->Hide();
+    Opener->Hide();
   }
 
   // Shows the window fresh: nothing chosen, label and field empty.
@@ -198,8 +190,9 @@ TEST_F(TableWindows, ChoicesLabelAndSentenceSurviveClosingAndEachWindowKeepsItsO
   n.Form->Close();
   b.Form->Close();
   EXPECT_FALSE(b.Form->Visible());
-  EXPECT_TRUE(Form_Glav_Moment->Visible()) << "closing a working window shows the main window";
-  Form_Glav_Moment->bsSkinButton1Click(nullptr);
+  EXPECT_TRUE(Opener->Visible()) << "closing a working window shows the window that opened it";
+  b.Form->Show();
+  Opener->Hide();
   ASSERT_TRUE(b.Form->Visible());
   EXPECT_EQ(b.Diameter->Text(), QStringLiteral("12"));
   EXPECT_EQ(b.Class->Text(), QStringLiteral("8.8"));

@@ -1,0 +1,263 @@
+#include "effects/AlphaEffects.h"
+
+#include "platform/Layered.h"
+#include "platform/Platform.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+// --- TAlphaFXBase ------------------------------------------------------------------
+
+TAlphaFXBase::TAlphaFXBase(TForm* owner, std::int32_t duration, bool restoreAtEnd, bool hiding,
+                           bool waitForEnd, TNotifyEvent onStart, TNotifyEvent onFinish)
+    : Duration(std::max(1, duration)),  // the frames divide by it
+      Window(owner),
+      WaitForEnd(waitForEnd),
+      RestoreAtEnd(restoreAtEnd),
+      OnStart(std::move(onStart)),
+      OnFinish(std::move(onFinish)),
+      Hiding(hiding) {}
+
+TAlphaFXBase::~TAlphaFXBase() {
+  if (FrameTimer) FrameTimer->Stop();
+}
+
+void TAlphaFXBase::Start() {
+  Finished = false;
+  if (!Window) {
+    Finished = true;
+    return;
+  }
+  const QSize size = Window->Client()->size();
+  SourceImage = QImage(size, QImage::Format_ARGB32);
+  WorkImage = QImage(size, QImage::Format_ARGB32);
+  platform::SetLayered(Window, true);
+
+  // The client area as it looks now. Opaque pixels are the same in the
+  // premultiplied and the plain format, so the bytes are taken over as they are.
+  WindowSize = size;
+  if (!size.isEmpty()) {
+    QImage shot(size, QImage::Format_ARGB32_Premultiplied);
+    shot.fill(Qt::black);
+    Window->Client()->render(&shot);
+    for (int y = 0; y < size.height(); ++y)
+      std::memcpy(SourceImage.scanLine(y), shot.constScanLine(y), static_cast<std::size_t>(size.width()) * 4);
+  }
+  WindowOrigin = Window->frameGeometry().topLeft();
+  SourceOrigin = QPoint(0, 0);
+  X = Y = Angle = TAlphaFXRange{};
+
+  RestoreImage();
+  Prepare();
+  FireEvent(OnStart, this);
+  StartTick = platform::TickCount();
+  UpdateWindow(platform::ULW_ALPHA);
+  Step();
+  if (!WaitForEnd) return;
+  while (!Finished) {
+    if (!Window) {
+      Finished = true;
+      break;
+    }
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  // A window destroyed meanwhile has nothing left to finish (and its
+  // callbacks would reach for it).
+  if (Window) Finish();
+}
+
+void TAlphaFXBase::RestoreImage() {
+  if (SourceImage.isNull()) return;
+  // One block copy; both images have the same size and row length.
+  std::memcpy(WorkImage.bits(), SourceImage.constBits(), static_cast<std::size_t>(SourceImage.sizeInBytes()));
+}
+
+alphafx::TPixels TAlphaFXBase::WorkPixels() {
+  alphafx::TPixels p;
+  if (WorkImage.isNull()) return p;
+  p.Bits = WorkImage.bits();
+  p.Width = WorkImage.width();
+  p.Height = WorkImage.height();
+  p.Stride = static_cast<int>(WorkImage.bytesPerLine());
+  return p;
+}
+
+std::int32_t TAlphaFXBase::Interpolate(const TAlphaFXRange& r, std::int64_t elapsed, std::int32_t duration) {
+  const long double f = static_cast<long double>(elapsed) / duration;
+  if (r.To > r.From) return alphafx::RoundExt(f * (r.To - r.From) + r.From);
+  return alphafx::RoundExt(r.From - f * (r.From - r.To));
+}
+
+void TAlphaFXBase::Step() {
+  if (!Window) {
+    Finished = true;
+    return;
+  }
+  // The tick count wraps at 2^32; the difference is still the elapsed time.
+  const std::int64_t elapsed = static_cast<std::uint32_t>(platform::TickCount() - StartTick);
+  Finished = elapsed > Duration;
+  if (Finished) {
+    if (!WaitForEnd) Finish();
+    return;
+  }
+  RestoreImage();
+  RenderFrame(Interpolate(X, elapsed, Duration), Interpolate(Y, elapsed, Duration),
+              Interpolate(Angle, elapsed, Duration), Interpolate(Alpha, elapsed, Duration));
+  UpdateWindow(platform::ULW_ALPHA);
+  if (!FrameTimer) FrameTimer = new platform::TFrameTimer(this, Window);
+  FrameTimer->Start(1, [this] { TimerTick(); });
+}
+
+void TAlphaFXBase::TimerTick() {
+  // The next frame's timer is armed anew by Step.
+  if (FrameTimer) FrameTimer->Stop();
+  Step();
+}
+
+void TAlphaFXBase::Finish() {
+  FireEvent(OnFinish, this);
+  if (RestoreAtEnd && Window) {
+    RestoreImage();
+    UpdateWindow(platform::ULW_OPAQUE);
+    if (platform::IsLayered(Window)) platform::SetLayered(Window, false);
+  }
+}
+
+void TAlphaFXBase::UpdateWindow(int flags) {
+  if (Window) platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
+}
+
+// --- TAlphaFX ------------------------------------------------------------------------
+
+TAlphaFX::TAlphaFX(TForm* owner, TAlphaFXEffect effect, std::int32_t passes, std::int32_t duration,
+                   TAlphaFXCustomEffect customEffect, bool restoreAtEnd, bool hiding, bool waitForEnd,
+                   TNotifyEvent onStart, TNotifyEvent onFinish)
+    : TAlphaFXBase(owner, duration, restoreAtEnd, hiding, waitForEnd, std::move(onStart), std::move(onFinish)),
+      Effect(effect),
+      Passes(std::max(1, passes)) {  // every pass divides the range
+  if (Effect == afxCustom) {
+    if (customEffect && !customEffect->empty())
+      CustomEffect = std::move(customEffect);
+    else
+      CustomEffect = RandomCustomEffect(Passes);
+  }
+  Start();
+}
+
+bool TAlphaFX::UsesRadar() const {
+  auto radar = [](TAlphaFXEffect e) { return e >= afxRadarCounterClockwise0 && e <= afxRadarClockwise270; };
+  if (Effect == afxCustom && CustomEffect) return std::any_of(CustomEffect->begin(), CustomEffect->end(), radar);
+  return radar(Effect);
+}
+
+void TAlphaFX::Prepare() {
+  const int W = WorkImage.width();
+  const int H = WorkImage.height();
+  AngleTable = alphafx::BuildAngleTable(W, H);
+  if (Effect == afxRadarRandom) {
+    CustomEffect = std::make_shared<std::vector<TAlphaFXEffect>>();
+    for (int i = 0; i < Passes; ++i) CustomEffect->push_back(RandomRadarEffect());
+    Effect = afxCustom;
+  }
+  if (Effect == afxCustom && CustomEffect && !CustomEffect->empty())
+    for (TAlphaFXEffect& e : *CustomEffect)
+      if (e == afxRadarRandom) e = RandomRadarEffect();
+  // Every pixel's angle, once for the whole effect; the frames only look it up.
+  if (UsesRadar()) FAngleMap = alphafx::BuildAngleMap(AngleTable, W, H);
+  PassWidth = W + 16;
+  PassHeight = H + 16;
+  AngleOffset = 0;
+  X = {0, PassWidth * Passes};
+  Y = {0, PassHeight * Passes};
+  Angle = {0, 360 * Passes - 1};
+  Alpha = {0, 255};
+  RenderFrame(0, 0, 0, 0);
+}
+
+TAlphaFXEffect TAlphaFX::KindAt(std::int32_t x) const {
+  if (Effect != afxCustom) return Effect;
+  if (!CustomEffect || CustomEffect->empty()) return afxCustom;
+  // The frame at the very end of the duration belongs to the last pass, not
+  // to the first position of a pass after it.
+  x = std::clamp(x, 0, std::max(0, PassWidth * Passes - 1));
+  const auto n = static_cast<std::int32_t>(CustomEffect->size());
+  return (*CustomEffect)[static_cast<std::size_t>((x / PassWidth) % n)];
+}
+
+void TAlphaFX::ApplyAlpha(std::int32_t Left, std::int32_t Top, std::int32_t Right, std::int32_t Bottom, int Alpha) {
+  alphafx::ApplyAlpha(WorkPixels(), Left, Top, Right, Bottom, Alpha);
+}
+
+void TAlphaFX::RenderRadar(std::int32_t angle) {
+  alphafx::TRadar radar;
+  radar.Passes = Passes;
+  radar.Hiding = Hiding;
+  radar.AngleOffset = AngleOffset;
+  radar.Clockwise = Clockwise;
+  if (FAngleMap.size() != static_cast<std::size_t>(WorkImage.width()) * WorkImage.height())
+    FAngleMap = alphafx::BuildAngleMap(AngleTable, WorkImage.width(), WorkImage.height());
+  alphafx::RenderRadar(WorkPixels(), FAngleMap, angle, radar);
+}
+
+void TAlphaFX::RenderFrame(std::int32_t x, std::int32_t y, std::int32_t angle, std::int32_t alpha) {
+  const TAlphaFXEffect kind = KindAt(x);
+  const int W = WorkImage.width();
+  const int H = WorkImage.height();
+  if (kind >= afxRadarCounterClockwise0 && kind <= afxRadarClockwise270) {
+    static constexpr std::uint16_t kOffsets[4] = {0, 90, 180, 270};
+    AngleOffset = kOffsets[(kind - afxRadarCounterClockwise0) % 4];
+    Clockwise = kind >= afxRadarClockwise0;
+    RenderRadar(angle);
+    return;
+  }
+  if (kind == afxFade) {
+    ApplyAlpha(0, 0, W - 1, H - 1, Hiding ? 255 - alpha : alpha);
+    return;
+  }
+  if (kind > afxDoubleOutwardsHorizontal) return;  // not a kind that draws (a list holding afxCustom)
+  const bool columns = alphafx::BandOnColumns(kind);
+  const std::int32_t span = columns ? PassWidth : PassHeight;
+  // As in KindAt: the end of the duration is the end of the last pass.
+  const std::int32_t progress = std::clamp(columns ? x : y, 0, std::max(0, span * Passes - 1));
+  BandPos = progress % span - 8;
+  const int pass = progress / span;
+  const auto calls =
+      alphafx::BandCalls(kind, BandPos, W, H, alphafx::BandLevels(Passes, pass, Hiding), &BandPos);
+  alphafx::ApplyLineCalls(WorkPixels(), calls, columns);
+}
+
+// --- Procedures --------------------------------------------------------------------------
+
+void PlayAlphaEffect(TForm* window, TAlphaFXCustomEffect customEffect, std::int32_t passes,
+                     std::int32_t duration, bool restoreAtEnd, bool hiding, TNotifyEvent onStart,
+                     TNotifyEvent onFinish) {
+  if (!window) return;
+  TAlphaFXCustomEffect list = std::move(customEffect);  // held for the whole call
+  TAlphaFX effect(window, afxCustom, passes, duration, list, restoreAtEnd, hiding, true,
+                  std::move(onStart), std::move(onFinish));
+}
+
+TAlphaFXCustomEffect MakeCustomEffect(std::initializer_list<TAlphaFXEffect> effects) {
+  return std::make_shared<std::vector<TAlphaFXEffect>>(effects);
+}
+
+TAlphaFXCustomEffect DoubleVerticalEffect() {
+  return MakeCustomEffect({afxDoubleInwardsVertical, afxDoubleOutwardsVertical});
+}
+
+TAlphaFXCustomEffect RandomCustomEffect(int count) {
+  auto list = std::make_shared<std::vector<TAlphaFXEffect>>();
+  for (int i = 0; i < count; ++i) {
+    platform::Randomize();
+    list->push_back(static_cast<TAlphaFXEffect>(platform::Random(afxRadarRandom + 1)));
+  }
+  return list;
+}
+
+TAlphaFXEffect RandomRadarEffect() {
+  platform::Randomize();
+  return static_cast<TAlphaFXEffect>(afxRadarCounterClockwise0 + platform::Random(8));
+}

@@ -1,0 +1,49 @@
+// The two transitions of the program: the splash fading in while it is
+// created, and the main window fading out when it closes.
+#include "app/UnitDBtqrZastavka.h"
+#include "app/Unit_Glav_Moment.h"
+#include "platform/Layered.h"
+#include "tests/app/ProgramWindows.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using Transitions = ProgramWindowsTest;
+
+TEST_F(Transitions, SplashHasFadedInWhenItsCreationReturns) {
+  TFormDBtqrZastavka* splash = FormDBtqrZastavka;
+  ASSERT_NE(splash, nullptr);
+  EXPECT_TRUE(splash->Visible());
+  EXPECT_TRUE(splash->Enabled());
+  // Restored at the end: an ordinary window again, last shown opaque and plain.
+  EXPECT_FALSE(platform::IsLayered(splash));
+  EXPECT_EQ(platform::LayeredFlags(splash), platform::ULW_OPAQUE);
+  EXPECT_GE(platform::LayeredUpdateCount(splash), 3) << "a fade is several frames";
+  const QImage last = platform::LayeredFrame(splash);
+  EXPECT_EQ(last.size(), QSize(525, 373));
+  EXPECT_EQ(last, splash->Client()->grab().toImage().convertToFormat(QImage::Format_ARGB32));
+  EXPECT_EQ(platform::LayeredOrigin(splash), splash->frameGeometry().topLeft());
+  EXPECT_EQ(splash->windowOpacity(), 1.0);
+}
+
+TEST_F(Transitions, ClosingTheMainWindowFadesItOutThenEndsTheProgram) {
+  FinishSplash();
+  ASSERT_TRUE(Form_Glav_Moment->Visible());
+  bool dispatched = false;
+  QTimer::singleShot(50, [&] { dispatched = true; });
+  Form_Glav_Moment->Close();
+  EXPECT_TRUE(dispatched) << "messages keep flowing while the window fades";
+  EXPECT_FALSE(Form_Glav_Moment->Visible());
+  EXPECT_FALSE(Form_Glav_Moment->Enabled());
+  EXPECT_TRUE(Form_Glav_Moment->bsSkinButton1->isEnabled());  // controls keep their looks
+  EXPECT_TRUE(Application->Terminated());
+  // Not restored: still layered, the last frame of the sweep nearly transparent.
+  EXPECT_TRUE(platform::IsLayered(Form_Glav_Moment));
+  const QImage last = platform::LayeredFrame(Form_Glav_Moment);
+  ASSERT_EQ(last.size(), QSize(382, 184));
+  long visible = 0;
+  for (int y = 0; y < last.height(); ++y)
+    for (int x = 0; x < last.width(); ++x) visible += last.constScanLine(y)[4 * x + 3] > 64;
+  EXPECT_LT(visible, last.width() * last.height() / 10);
+}
