@@ -275,7 +275,12 @@ void TApplication::Run() {
 
 void TApplication::Terminate() {
   FTerminated = true;
-  quit();
+  // Every running loop ends, nested ones included. Qt's quit() would first
+  // ask each visible window to close and give up when one declines or stays
+  // visible; our windows decide themselves what closing means (they hide, and
+  // a working window brings the main one back), so the end of the program
+  // must not hang on them.
+  exit(0);
 }
 
 void TApplication::HandleException(const std::exception& error) {
