@@ -3,6 +3,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Graphics.h"
 #include "platform/Platform.h"
+#include "platform/WindowSystem.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -65,8 +66,16 @@ void TForm::CentreOnDesktop() {
 
 void TForm::Show() {
   if (!isVisible()) {
+    // A window comes back normal whatever state it was hidden in: Qt's state
+    // is made normal, and so is what the window system may still keep of an
+    // earlier minimising that Qt no longer knows of.
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+      const QRect normal = normalGeometry();
+      setWindowState(Qt::WindowNoState);
+      if (normal.isValid()) resize(normal.size());
+    }
+    platform::ForgetMinimisedState(this);
     CentreOnDesktop();
-    if (isMinimized()) showNormal();
     show();
   } else if (isMinimized()) {
     showNormal();

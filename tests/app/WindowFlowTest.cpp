@@ -13,10 +13,13 @@
 #include "tests/common/Windows.h"
 
 #include <QElapsedTimer>
+#include <QWindow>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -198,6 +201,39 @@ TEST_F(WindowFlow, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
       }
     }
     ASSERT_TRUE(ClosingTheMainWindowEndsTheLoop()) << open;
+  }
+}
+
+TEST_F(WindowFlow, TheMainWindowComesBackNormalAndActiveWhateverStateItWasHiddenIn) {
+  FinishSplash();
+  TForm* main = Form_Glav_Moment;
+  const QSize client(main->ClientWidth(), main->ClientHeight());
+  struct Case {
+    const char* Name;
+    std::function<void()> Put;
+  } cases[] = {
+      {"minimised with the frame's button",
+       [] { Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsFrameButton::Minimize); }},
+      {"minimised, then restored by the window system",
+       [] {
+         Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsFrameButton::Minimize);
+         QCoreApplication::processEvents();
+         Form_Glav_Moment->windowHandle()->setWindowStates(Qt::WindowNoState);
+       }},
+      {"maximised", [] { Form_Glav_Moment->showMaximized(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    c.Put();
+    QCoreApplication::processEvents();
+    QTest::mouseClick(Form_Glav_Moment->bsSkinButton1, Qt::LeftButton);
+    ASSERT_FALSE(main->Visible());
+    Form_Bolty->Close();
+    EXPECT_TRUE(main->Visible());
+    EXPECT_FALSE(main->isMinimized());
+    EXPECT_FALSE(main->isMaximized());
+    EXPECT_EQ(QSize(main->ClientWidth(), main->ClientHeight()), client);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(main, 1000));
   }
 }
 
