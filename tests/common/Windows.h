@@ -1,8 +1,16 @@
 #pragma once
 // The program's eight windows for a test: created in SetUp as at start-up,
 // destroyed in TearDown.
+#include "platform/WindowSystem.h"
+
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+
+// While it lives, the program sees no compositing manager on screen.
+struct WithoutCompositor {
+  WithoutCompositor() { platform::SetCompositorQuery([] { return false; }); }
+  ~WithoutCompositor() { platform::SetCompositorQuery(nullptr); }
+};
 
 class ProgramWindowsTest : public ::testing::Test {
 protected:
