@@ -66,15 +66,7 @@ void TForm::CentreOnDesktop() {
 
 void TForm::Show() {
   if (!isVisible()) {
-    // A window comes back normal whatever state it was hidden in: Qt's state
-    // is made normal, and so is what the window system may still keep of an
-    // earlier minimising that Qt no longer knows of.
-    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
-      const QRect normal = normalGeometry();
-      setWindowState(Qt::WindowNoState);
-      if (normal.isValid()) resize(normal.size());
-    }
-    platform::ForgetMinimisedState(this);
+    platform::MakeNormalBeforeShowing(this);
     CentreOnDesktop();
     show();
   } else if (isMinimized()) {

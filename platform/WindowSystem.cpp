@@ -79,11 +79,16 @@ bool CompositorRunning() {
 
 void SetCompositorQuery(std::function<bool()> query) { gCompositorQuery = std::move(query); }
 
-void ForgetMinimisedState(QWidget* window) {
-  // A window that never had a native window has nothing to forget.
-  if (!window || !window->isWindow() || !window->testAttribute(Qt::WA_WState_Created)) return;
+void MakeNormalBeforeShowing(QWidget* window) {
+  if (!window || !window->isWindow() || window->isVisible()) return;
+  if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    const QRect normal = window->normalGeometry();
+    window->setWindowState(Qt::WindowNoState);
+    if (normal.isValid()) window->resize(normal.size());
+  }
+  // A window that never had a native window has nothing more to forget.
   xcb_connection_t* c = X11Connection();
-  if (!c) return;
+  if (!c || !window->testAttribute(Qt::WA_WState_Created)) return;
   const auto w = static_cast<xcb_window_t>(window->winId());
 
   // WM_HINTS: flags, input, initial state, ... (ICCCM 4.1.2.4).

@@ -17,11 +17,12 @@ bool CompositorRunning();
 // Tests decide the answer; an empty function asks the window system again.
 void SetCompositorQuery(std::function<bool()> query);
 
-// Clears what the window system may still hold of the minimised state of a
-// hidden window, so that it is mapped normal when shown next. On X11 a window
-// that was minimised keeps the iconic initial state in its WM_HINTS (and may
-// keep _NET_WM_STATE_HIDDEN) after the window manager has restored it; mapped
-// with them, it would come back minimised.
-void ForgetMinimisedState(QWidget* window);
+// Makes a hidden window normal before it is shown, whatever state it was
+// hidden in: Qt's own state (minimised, maximised, full screen) and what the
+// window system may still hold of an earlier minimising that Qt no longer
+// knows of. On X11 a window that was minimised keeps the iconic initial state
+// in its WM_HINTS (and may keep _NET_WM_STATE_HIDDEN) after the window
+// manager has restored it; mapped with them, it would come back minimised.
+void MakeNormalBeforeShowing(QWidget* window);
 
 }  // namespace platform
