@@ -31,6 +31,16 @@ void TAlphaFXBase::Start() {
     Finished = true;
     return;
   }
+  // Without a compositor a frame is shown opaque over a copy of what is
+  // behind the window, which can only be taken before the window is shown.
+  // On a window already on screen the effect could not be shown as it is:
+  // it ends at once (a hiding window goes, a showing one stays as it is).
+  if (!platform::CanShowLayeredAlpha(Window)) {
+    FireEvent(OnStart, this);
+    Finished = true;
+    if (Window) Finish();
+    return;
+  }
   const QSize size = Window->Client()->size();
   SourceImage = QImage(size, QImage::Format_ARGB32);
   WorkImage = QImage(size, QImage::Format_ARGB32);

@@ -3,6 +3,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Graphics.h"
 #include "platform/Platform.h"
+#include "platform/WindowSystem.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -65,8 +66,8 @@ void TForm::CentreOnDesktop() {
 
 void TForm::Show() {
   if (!isVisible()) {
+    platform::MakeNormalBeforeShowing(this);
     CentreOnDesktop();
-    if (isMinimized()) showNormal();
     show();
   } else if (isMinimized()) {
     showNormal();
@@ -275,7 +276,12 @@ void TApplication::Run() {
 
 void TApplication::Terminate() {
   FTerminated = true;
-  quit();
+  // Every running loop ends, nested ones included. Qt's quit() would first
+  // ask each visible window to close and give up when one declines or stays
+  // visible; our windows decide themselves what closing means (they hide, and
+  // a working window brings the main one back), so the end of the program
+  // must not hang on them.
+  exit(0);
 }
 
 void TApplication::HandleException(const std::exception& error) {

@@ -1,8 +1,12 @@
 #include "platform/Layered.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -39,6 +43,35 @@ private:
   QImage FPicture;  // premultiplied, or opaque
 };
 
+// Without a compositor: the child that shows the opaque picture over the
+// window's own painting.
+class TLayerPicture : public QWidget {
+public:
+  explicit TLayerPicture(QWidget* window) : QWidget(window) {
+    setObjectName(QStringLiteral("LayerPicture"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+  void SetPicture(const QImage& picture) {
+    FPicture = picture;
+    update();
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.drawImage(0, 0, FPicture);
+  }
+
+private:
+  QImage FPicture;
+};
+
+// A shape that shows nothing of a window (an empty region would remove the
+// shape altogether).
+const QRegion kNothing(-1, -1, 1, 1);
+
 // Everything a layered window carries; a child object of the window, so it
 // goes away with it.
 class TLayerState : public QObject {
@@ -46,6 +79,7 @@ public:
   explicit TLayerState(QWidget* window) : QObject(window), FWindow(window) {
     setObjectName(QStringLiteral("LayerState"));
     FSavedOpacity = window->windowOpacity();
+    FOpaque = !CompositorRunning();
     window->installEventFilter(this);
   }
 
@@ -55,11 +89,20 @@ public:
   // stays readable.
   void Unlayer() {
     delete FSurface;
+    delete FPicture;
     if (FWindow) {
       FWindow->removeEventFilter(this);
       if (FTransparent) FWindow->setWindowOpacity(FSavedOpacity);
+      if (FShaped) {
+        if (FSavedMask.isEmpty())
+          FWindow->clearMask();
+        else
+          FWindow->setMask(FSavedMask);
+      }
     }
     FTransparent = false;
+    FShaped = false;
+    FBackdrop = QImage();
     Layered = false;
   }
 
@@ -69,6 +112,7 @@ public:
     Count = 0;
     Frame = QImage();
     Flags = 0;
+    FOpaque = !CompositorRunning();
     if (FWindow) {
       FSavedOpacity = FWindow->windowOpacity();
       FWindow->installEventFilter(this);
@@ -80,6 +124,10 @@ public:
     Flags = flags;
     Origin = origin;
     ++Count;
+    if (FOpaque) {
+      ShowOpaque();
+      return;
+    }
     if (!FSurface) FSurface = new TLayerSurface;
     // What the surface paints: the premultiplied picture, or the colours alone.
     QImage shown(Frame.constBits(), Frame.width(), Frame.height(), Frame.bytesPerLine(),
@@ -94,7 +142,7 @@ public:
     }
   }
 
-  QWidget* Surface() const { return FSurface; }
+  QWidget* Surface() const { return FOpaque ? static_cast<QWidget*>(FPicture) : FSurface; }
 
   bool Layered = true;
   QImage Frame;
@@ -104,6 +152,8 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
+    // Sent before the window is mapped: what is behind it is still on screen.
+    if (watched == FWindow && FOpaque && event->type() == QEvent::Show) TakeBackdrop();
     if (watched == FWindow && FSurface && Count > 0) {
       if (event->type() == QEvent::Show) ShowSurface();
       else if (event->type() == QEvent::Hide) FSurface->hide();
@@ -120,10 +170,54 @@ private:
     FSurface->raise();
   }
 
+  // The screen behind the window, while it is not shown yet. Until its
+  // first picture the window shows nothing.
+  void TakeBackdrop() {
+    const QRect r = FWindow->frameGeometry();
+    QScreen* screen = FWindow->screen() ? FWindow->screen() : QGuiApplication::primaryScreen();
+    FBackdrop = QImage();
+    if (screen) {
+      const QRect sg = screen->geometry();
+      FBackdrop = screen->grabWindow(0, r.x() - sg.x(), r.y() - sg.y(), r.width(), r.height()).toImage();
+      if (FBackdrop.size() != r.size()) FBackdrop = QImage();  // partly off the screen
+    }
+    FBackdropOrigin = r.topLeft();
+    if (Count == 0) Shape(kNothing);
+  }
+
+  // The picture opaque, in the window's own place and shape.
+  void ShowOpaque() {
+    if (!FWindow) return;
+    const QRect rect(Origin, Frame.size());
+    QImage behind;
+    const QRect within = rect.translated(-FBackdropOrigin);
+    if (!FBackdrop.isNull() && FBackdrop.rect().contains(within)) behind = FBackdrop.copy(within);
+    const TOpaqueFrame shown = ComposeOpaque(Frame, Flags, behind);
+    if (!FPicture) FPicture = new TLayerPicture(FWindow);
+    const QPoint at = Origin - FWindow->geometry().topLeft();
+    FPicture->setGeometry(QRect(at, Frame.size()));
+    FPicture->SetPicture(shown.Image);
+    FPicture->show();
+    FPicture->raise();
+    Shape(shown.Shape.isEmpty() ? kNothing : shown.Shape.translated(at));
+  }
+
+  void Shape(const QRegion& shape) {
+    if (!FShaped) FSavedMask = FWindow->mask();
+    FShaped = true;
+    FWindow->setMask(shape);
+  }
+
   QPointer<QWidget> FWindow;
   QPointer<TLayerSurface> FSurface;
+  QPointer<TLayerPicture> FPicture;
   qreal FSavedOpacity = 1.0;
   bool FTransparent = false;
+  bool FOpaque = false;  // no compositor: the window shows the picture itself
+  QImage FBackdrop;
+  QPoint FBackdropOrigin;
+  QRegion FSavedMask;
+  bool FShaped = false;
 };
 
 TLayerState* StateOf(const QWidget* window) {
@@ -180,6 +274,10 @@ int LayeredUpdateCount(const QWidget* window) {
 QWidget* LayerWidget(const QWidget* window) {
   const TLayerState* state = StateOf(window);
   return state ? state->Surface() : nullptr;
+}
+
+bool CanShowLayeredAlpha(const QWidget* window) {
+  return CompositorRunning() || (window && !window->isVisible());
 }
 
 }  // namespace platform

@@ -8,11 +8,17 @@
 // given a frame, the layer is what the user sees: the window itself is made
 // fully transparent, and the layer follows its visibility (shown with it,
 // hidden with it). Removing the layered state closes the layer and gives the
-// window back its own painting and opacity. On an X server without a
-// compositor there is no translucency: the window simply appears or
-// disappears.
+// window back its own painting and opacity.
+//
+// Without a compositing manager the screen shows no per-pixel alpha. The
+// picture is then shown opaque by the window itself: blended over a copy of
+// the screen behind the window, taken just before the window is shown, with
+// its fully transparent pixels cut out of the window's shape so that the
+// desktop shows through them as it is. A window that is already on screen
+// has no such copy.
 #include <QImage>
 #include <QPoint>
+#include <QRegion>
 #include <cstdint>
 
 class QWidget;
@@ -46,7 +52,25 @@ int LayeredFlags(const QWidget* window);
 QPoint LayeredOrigin(const QWidget* window);
 // How many pictures were pushed since the window became layered.
 int LayeredUpdateCount(const QWidget* window);
-// The layer widget itself (for tests), or null.
+// The layer widget itself (for tests), or null: the translucent top-level,
+// or without a compositor the child of the window that shows the picture.
 QWidget* LayerWidget(const QWidget* window);
+
+// Whether a layered window's partly transparent pictures can be shown as they
+// are: always with a compositor; without one only for a window not on screen
+// yet (the copy of what is behind it is taken when it is shown).
+bool CanShowLayeredAlpha(const QWidget* window);
+
+// A picture as a screen without per-pixel alpha shows it: opaque colours and
+// the shape of the pixels that are seen. With ULW_ALPHA each premultiplied
+// pixel is blended over `backdrop` (what is behind, the picture's size) and
+// pixels of alpha 0 are left out of the shape; without a backdrop a pixel
+// shows the window's own colour, unpremultiplied. With ULW_OPAQUE the colours
+// are taken as they are and every pixel is seen.
+struct TOpaqueFrame {
+  QImage Image;  // Format_RGB32
+  QRegion Shape;
+};
+TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop);
 
 }  // namespace platform

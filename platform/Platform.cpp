@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include "platform/WindowSystem.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -112,6 +114,7 @@ bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags) {
     }
     return false;
   }
+  if (!hiding) MakeNormalBeforeShowing(window);
   // The window is revealed (or covered) along the chosen direction through its
   // mask: a rectangle that grows from the starting edge.
   const QSize full = window->size();

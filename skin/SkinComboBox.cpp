@@ -1,6 +1,7 @@
 #include "skin/SkinComboBox.h"
 
 #include "platform/Platform.h"
+#include "skin/SkinFitText.h"
 #include "skin/SkinRecords.h"
 
 #include <QApplication>
@@ -90,14 +91,18 @@ void TbsSkinComboBox::DropDown() {
   const TbsDataSkinComboBox* record = ComboRecord();
   FListBox->SetSkinData(FSkinData);
   FListBox->SetListBoxName(record ? record->ListBoxName : QString());
-  const int width = ListBoxWidth > 0 ? ListBoxWidth : this->width();
+  int width = ListBoxWidth > 0 ? ListBoxWidth : this->width();
   FListBox->SetRows(std::min(DropDownCount, static_cast<int>(FItems.size())));
   // Shown from the top, scrolled only as far as the chosen item needs.
   FListBox->SetTopIndex(0);
   const int height = FListBox->ListHeight();
+  // The list may be wider than the box, so that every item shows whole.
+  FListBox->resize(width, height);
+  width += FListBox->TextShortfall();
   QPoint at = mapToGlobal(QPoint(0, this->height()));
   const QRect area = platform::WorkArea(this);
   if (at.y() + height > area.bottom() + 1) at = mapToGlobal(QPoint(0, 0)) - QPoint(0, height);
+  if (at.x() + width > area.right() + 1) at.setX(std::max(area.left(), area.right() + 1 - width));
   FOldIndex = FItemIndex;
   FListBox->SetItemIndex(FItemIndex);
   FListBox->setGeometry(QRect(at, QSize(width, height)));
@@ -160,7 +165,7 @@ void TbsSkinComboBox::DrawPlain(QImage& image) {
   if (!FText.isEmpty()) {
     p.setFont(ToQFont(DefaultFont));
     p.setPen(ToQColor(!isEnabled() ? clGrayText : focused ? clHighlightText : DefaultFont.Color));
-    p.drawText(text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FText);
+    DrawFittedText(p, text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FText);
   }
   DrawPlainButton(p, PlainButtonRect());
 }

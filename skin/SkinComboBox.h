@@ -63,6 +63,9 @@ public:
   QRect ItemRect(int index) const;
   // The list's height for its rows: rows plus the one-pixel border.
   int ListHeight() const { return FRows * RowHeight() + Borders().top() + Borders().bottom(); }
+  // How much wider than now the list must be for its widest item to show
+  // whole in every row look (0 when all fit).
+  int TextShortfall() const;
 
   QFont ItemFont;            // the plain look's font
   TFont DefaultFont;         // the skinned look's font without UseSkinFont
@@ -86,6 +89,8 @@ public:
   int HotIndex() const { return FHotIndex; }
   // The list's image as painted.
   QImage Render() const;
+  // The font the rows are drawn in.
+  QFont DrawFont() const;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -99,7 +104,6 @@ private:
   void ScrollTo(int top);
   void PaintPlain(QPainter& p) const;
   void PaintSkin(QPainter& p, const TbsDataSkinListBox& record) const;
-  QFont DrawFont() const;
 
   TbsSkinComboBox* FOwner;
   QPointer<TbsSkinData> FSkinData;

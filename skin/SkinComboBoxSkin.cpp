@@ -3,6 +3,7 @@
 // item's text with the record's colours and, while focused, the focus item
 // image behind it. Behaviour and the plain look live in SkinComboBox.cpp.
 #include "skin/SkinComboBox.h"
+#include "skin/SkinFitText.h"
 #include "skin/SkinRecords.h"
 
 #include <QPainter>
@@ -221,7 +222,7 @@ bool TbsSkinComboBox::DrawSkin(QImage& image) {
     p.setClipRect(textArea);
     p.setFont(ToQFont(font));
     p.setPen(ToQColor(color));
-    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FText);
+    DrawFittedText(p, textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FText);
     p.restore();
   }
 

@@ -141,6 +141,23 @@ QRect TbsPopupListBox::ItemRect(int index) const {
   return QRect(inner.left(), inner.top() + row * RowHeight(), right - inner.left(), RowHeight());
 }
 
+int TbsPopupListBox::TextShortfall() const {
+  // A row's text area grows with the list's width one for one, so the list
+  // grows by what the widest item lacks in the narrowest of the row looks.
+  if (FItems.isEmpty()) return 0;
+  const QFontMetrics fm(DrawFont());
+  int widest = 0;
+  for (const QString& item : FItems) widest = std::max(widest, fm.horizontalAdvance(item));
+  const QRect item = ItemRect(FTopIndex);
+  int room = item.adjusted(3, 0, -2, 0).width();
+  if (const TbsDataSkinListBox* r = ListRecord()) {
+    room = ItemTextArea(r->ItemTextRect, r->ItemRect, item).width();
+    for (const TRect* piece : {&r->FocusItemRect, &r->ActiveItemRect})
+      if (!piece->IsEmpty()) room = std::min(room, ItemTextArea(r->ItemTextRect, *piece, item).width());
+  }
+  return std::max(0, widest - room);
+}
+
 int TbsPopupListBox::ItemAt(const QPoint& point) const {
   const QRect inner = rect().marginsRemoved(Borders());
   if (!inner.contains(point) || ScrollBarRect().contains(point)) return -1;

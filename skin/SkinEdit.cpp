@@ -1,10 +1,12 @@
 #include "skin/SkinEdit.h"
 
 #include "platform/Messages.h"
+#include "skin/SkinFitText.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
+#include <QStyleOptionFrame>
 
 // --- The look read from the record ---------------------------------------------
 
@@ -160,6 +162,9 @@ void TbsSkinEdit::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.drawImage(0, 0, body);
   }
+  QStyleOptionFrame panel;
+  initStyleOption(&panel);
+  if (PaintFittedLineEdit(*this, panel)) return;
   QLineEdit::paintEvent(event);
 }
 

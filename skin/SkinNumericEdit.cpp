@@ -1,11 +1,13 @@
 #include "skin/SkinNumericEdit.h"
 
 #include "platform/Platform.h"
+#include "skin/SkinFitText.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyleOptionFrame>
 
 #include <cmath>
 
@@ -40,6 +42,12 @@ protected:
       }
     }
     QLineEdit::keyPressEvent(event);
+  }
+
+  void paintEvent(QPaintEvent* event) override {
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    if (!PaintFittedLineEdit(*this, panel)) QLineEdit::paintEvent(event);
   }
 
   void focusInEvent(QFocusEvent* event) override {

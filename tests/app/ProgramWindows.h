@@ -1,6 +1,8 @@
 #pragma once
 // The program's eight windows for a test: created in SetUp as at start-up,
 // destroyed in TearDown.
+#include "tests/common/Compositor.h"
+
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 

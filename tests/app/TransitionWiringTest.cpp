@@ -1,10 +1,12 @@
 // The two transitions of the program: the splash fading in while it is
 // created, and the main window fading out when it closes.
+#include "app/Startup.h"
 #include "app/UnitDBtqrZastavka.h"
 #include "app/Unit_Glav_Moment.h"
 #include "platform/Layered.h"
 #include "tests/app/ProgramWindows.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -46,4 +48,37 @@ TEST_F(Transitions, ClosingTheMainWindowFadesItOutThenEndsTheProgram) {
   for (int y = 0; y < last.height(); ++y)
     for (int x = 0; x < last.width(); ++x) visible += last.constScanLine(y)[4 * x + 3] > 64;
   EXPECT_LT(visible, last.width() * last.height() / 10);
+}
+
+TEST_F(Transitions, WithoutACompositorTheSplashFadesInOpaqueAndTheMainWindowGoesAtOnce) {
+  WithoutCompositor none;
+  // The windows created again, now without a compositor. Halfway through
+  // the fade-in the splash is shaped to the pixels that show.
+  DestroyForms();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QRegion midway;
+  QTimer::singleShot(250, [&midway] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QStringLiteral("FormDBtqrZastavka")) midway = w->mask();
+  });
+  CreateForms();
+  TFormDBtqrZastavka* splash = FormDBtqrZastavka;
+  const QRect whole(QPoint(0, 0), splash->size());
+  EXPECT_TRUE(midway.intersects(whole));
+  EXPECT_NE(midway, QRegion(whole));
+  EXPECT_GE(platform::LayeredUpdateCount(splash), 3) << "a fade is several frames";
+  // Restored: its own painting, no shape of the effect's left.
+  EXPECT_FALSE(platform::IsLayered(splash));
+  EXPECT_TRUE(splash->mask().isEmpty());
+  EXPECT_EQ(platform::LayerWidget(splash), nullptr);
+  EXPECT_TRUE(splash->Visible());
+
+  // With nothing known of what is behind the main window, its sweep is not
+  // drawn: it is hidden at once.
+  FinishSplash();
+  ASSERT_TRUE(Form_Glav_Moment->Visible());
+  Form_Glav_Moment->Close();
+  EXPECT_FALSE(Form_Glav_Moment->Visible());
+  EXPECT_TRUE(Application->Terminated());
+  EXPECT_EQ(platform::LayeredUpdateCount(Form_Glav_Moment), 0);
 }

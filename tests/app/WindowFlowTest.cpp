@@ -8,13 +8,18 @@
 #include "calc/Unit_DrugieRezby.h"
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
+#include "platform/Layered.h"
 #include "platform/Platform.h"
 #include "tests/app/ProgramWindows.h"
 
 #include <QElapsedTimer>
+#include <QWindow>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -143,14 +148,93 @@ TEST_F(WindowFlow, AboutOpensBesideTheMainWindowAndOpensAgainAfterClosing) {
   EXPECT_TRUE(FormInfTQR->mask().isEmpty());
 }
 
-TEST_F(WindowFlow, ClosingTheMainWindowEndsTheProgramAlsoWithAboutOpen) {
+// Closes the main window from inside the running event loop; true when the
+// loop then ends by itself (a watchdog ends it otherwise).
+bool ClosingTheMainWindowEndsTheLoop() {
+  bool stuck = false;
+  QTimer::singleShot(0, [] { Form_Glav_Moment->Close(); });
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&stuck] {
+    stuck = true;
+    QCoreApplication::exit(1);
+  });
+  watchdog.start(3000);
+  Application->Run();
+  return !stuck && Application->Terminated();
+}
+
+// A clock that runs fast: the fade-out passes in a few frames.
+struct FastTicks {
+  std::uint32_t Now = 0;
+  FastTicks() { platform::SetTickSource([this] { return Now += 200; }); }
+  ~FastTicks() { platform::SetTickSource(nullptr); }
+};
+
+TEST_F(WindowFlow, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
   FinishSplash();
+  FastTicks ticks;
+  // As a user gets there: the calculation window opened from the note
+  // window, the note window closed, then About.
+  QTest::mouseClick(Form_Glav_Moment->bsSkinButton3, Qt::LeftButton);
+  QTest::mouseClick(Form_DrugieRezby->bsSkinButton1, Qt::LeftButton);
+  Form_DrugieRezby->Close();
   QTest::mouseClick(Form_Glav_Moment->bsSkinButton4, Qt::LeftButton);
-  ASSERT_TRUE(FormInfTQR->Visible());
-  EXPECT_FALSE(Application->Terminated());
-  Form_Glav_Moment->Close();
-  EXPECT_TRUE(Application->Terminated());
+  ASSERT_TRUE(Form_Glav_Moment->Visible() && Form_Calcule->Visible() && FormInfTQR->Visible());
+  EXPECT_TRUE(ClosingTheMainWindowEndsTheLoop());
   EXPECT_FALSE(Form_Glav_Moment->Visible());
+
+  // Every other set of windows open beside the main window.
+  TForm* const others[] = {FormInfTQR, Form_Bolty, Form_Gayki, Form_DrugieRezby, Form_Calcule, Form_Pnevmo};
+  for (int set = 0; set < 64; ++set) {
+    Application->ResetTermination();
+    platform::SetLayered(Form_Glav_Moment, false);
+    Form_Glav_Moment->SetEnabled(true);
+    Form_Glav_Moment->Show();
+    std::string open = "main";
+    for (int i = 0; i < 6; ++i) {
+      if (set & (1 << i)) {
+        others[i]->Show();
+        open += " + " + others[i]->objectName().toStdString();
+      } else {
+        others[i]->Hide();
+      }
+    }
+    ASSERT_TRUE(ClosingTheMainWindowEndsTheLoop()) << open;
+  }
+}
+
+TEST_F(WindowFlow, TheMainWindowComesBackNormalAndActiveWhateverStateItWasHiddenIn) {
+  FinishSplash();
+  TForm* main = Form_Glav_Moment;
+  const QSize client(main->ClientWidth(), main->ClientHeight());
+  struct Case {
+    const char* Name;
+    std::function<void()> Put;
+  } cases[] = {
+      {"minimised with the frame's button",
+       [] { Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsFrameButton::Minimize); }},
+      {"minimised, then restored by the window system",
+       [] {
+         Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsFrameButton::Minimize);
+         QCoreApplication::processEvents();
+         Form_Glav_Moment->windowHandle()->setWindowStates(Qt::WindowNoState);
+       }},
+      {"maximised", [] { Form_Glav_Moment->showMaximized(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    c.Put();
+    QCoreApplication::processEvents();
+    QTest::mouseClick(Form_Glav_Moment->bsSkinButton1, Qt::LeftButton);
+    ASSERT_FALSE(main->Visible());
+    Form_Bolty->Close();
+    EXPECT_TRUE(main->Visible());
+    EXPECT_FALSE(main->isMinimized());
+    EXPECT_FALSE(main->isMaximized());
+    EXPECT_EQ(QSize(main->ClientWidth(), main->ClientHeight()), client);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(main, 1000));
+  }
 }
 
 TEST_F(WindowFlow, ClosingOtherWindowsNeverEndsTheProgram) {

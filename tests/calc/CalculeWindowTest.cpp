@@ -7,6 +7,7 @@
 #include "calc/Unit_Calcule.h"
 #include "platform/Platform.h"
 #include "tests/common/Notices.h"
+#include "tests/common/ShownText.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -370,6 +371,41 @@ TEST_F(CalculeWindow, BothCalculationsWorkFromTheKeyboard) {
   QTest::keyClick(w->bsSkinButton1, Qt::Key_Space);
   EXPECT_EQ(notices.Count(), 0);
   EXPECT_EQ(w->bsSkinStdLabel10->Caption(), kTorque + QStringLiteral("39,14 Н*м."));
+}
+
+// --- Values in boxes too narrow for them ---------------------------------------
+
+TEST_F(CalculeWindow, ValuesAreShownWholeOrElidedNeverCut) {
+  // Every item of every list, chosen.
+  for (TbsSkinComboBox* list : {w->bsSkinComboBox1, w->bsSkinComboBox2, w->P, w->dsr}) {
+    for (int i = 0; i < list->Items().size(); ++i) {
+      list->SetItemIndex(-1);
+      const QImage without = list->grab().toImage();
+      list->SetItemIndex(i);
+      EXPECT_TRUE(ShowsWholeOrElided(list->grab().toImage(), without, list->Text(), ToQFont(list->DefaultFont)))
+          << list->objectName().toStdString();
+    }
+  }
+  // 99 999 999 typed into every field, which is then left.
+  for (TbsSkinNumericEdit* f : {w->bsSkinNumericEdit1, w->bsSkinNumericEdit2, w->bsSkinNumericEdit3,
+                                w->bsSkinNumericEdit4, w->NE_Other_Material, w->Mzat, w->dn, w->dv, w->mu}) {
+    Type(f, QStringLiteral("99999999"));
+    w->bsSkinButton1->setFocus(Qt::TabFocusReason);
+    const QString text = f->Text();
+    ASSERT_TRUE(text.startsWith(QStringLiteral("99999999,"))) << text.toStdString();
+    const QImage with = f->grab().toImage();
+    f->Editor()->setText(QString());
+    const QImage without = f->grab().toImage();
+    f->Editor()->setText(text);
+    EXPECT_TRUE(ShowsWholeOrElided(with, without, text, f->Editor()->font())) << f->objectName().toStdString();
+  }
+  // While a field is edited its text scrolls, in the field's own size.
+  w->mu->Editor()->setFocus(Qt::TabFocusReason);
+  w->mu->Editor()->end(false);
+  const QImage editing = w->mu->grab().toImage();
+  const QString text = w->mu->Text();
+  w->mu->Editor()->setText(QString());
+  EXPECT_FALSE(ShowsWholeOrElided(editing, w->mu->grab().toImage(), text, w->mu->Editor()->font()));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "skin/SkinComboBox.h"
+#include "tests/common/ShownText.h"
 
 #include <QApplication>
 #include <QTest>
@@ -184,6 +185,34 @@ TEST_F(SkinComboBoxTest, ListRowsFollowTheItemsUpToDropDownCount) {
   box->ListBoxWidth = 150;
   box->DropDown();
   EXPECT_EQ(box->ListBox()->width(), 150);
+}
+
+TEST_F(SkinComboBoxTest, TheListGrowsWiderThanTheBoxUntilEveryItemShowsWhole) {
+  box->SetBounds(20, 20, 40, 22);
+  box->ListBoxUseSkinFont = false;
+  const QStringList items{QStringLiteral("0,009026"), QStringLiteral("0,0015"), QStringLiteral("1")};
+  box->SetItems(items);
+  for (int round = 0; round < 2; ++round) {
+    // The second time the box stands at the right end of the work area: the
+    // list stays inside it.
+    if (round == 1) form->move(platform::WorkArea(box).right() + 1 - form->width(), form->y());
+    box->DropDown();
+    TbsPopupListBox* list = box->ListBox();
+    ASSERT_TRUE(box->DroppedDown());
+    EXPECT_GT(list->width(), box->width());
+    EXPECT_LE(list->geometry().right(), platform::WorkArea(box).right());
+    const QImage with = list->Render();
+    list->SetItems(QStringList(items.size(), QString()));
+    const QImage without = list->Render();
+    list->SetItems(items);
+    const QImage ink = InkMask(with, without);
+    for (int i = 0; i < items.size(); ++i) {
+      const QRect shown = InkBox(ink, list->ItemRect(i));
+      const QRect whole = InkBox(TextInk(items[i], list->DrawFont()), QRect(0, 0, 1000, 100));
+      EXPECT_NEAR(shown.width(), whole.width(), 1) << items[i].toStdString();
+    }
+    box->CloseUp(false);
+  }
 }
 
 TEST_F(SkinComboBoxTest, NearTheBottomOfTheWorkAreaTheListOpensAbove) {

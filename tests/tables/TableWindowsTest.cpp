@@ -8,10 +8,12 @@
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
 #include "tests/common/Notices.h"
+#include "tests/common/ShownText.h"
 #include "tests/common/TableData.h"
 #include "tests/tables/TableWindowsFixture.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -113,6 +115,39 @@ TEST_F(TableWindows, EveryCombinationShowsTheTablesMaximumAndRange) {
       }
     }
     EXPECT_EQ(rec.Count(), 0);
+    w.Form->Hide();
+  }
+}
+
+TEST_F(TableWindows, TheLongestSentenceIsShownWholeOrElidedNeverCut) {
+  const auto grid = tabledata::Rows(tabledata::kMaxGrid);
+  for (const Window& w : {Bolts(), Nuts()}) {
+    SCOPED_TRACE(w.Noun.toStdString());
+    // The choice whose sentence is widest in the field's font.
+    const QFontMetrics fm(w.Sentence->font());
+    QStringList widest{QString(), QString(), QString()};
+    int most = -1;
+    for (const QStringList& row : grid)
+      for (int c = 0; c < 5; ++c)
+        for (const QString& joint : tabledata::kJointClasses) {
+          const int width = fm.horizontalAdvance(Expected(w.Noun, row[c + 1], joint));
+          if (width > most) {
+            most = width;
+            widest = {row[0], w.Classes[c], joint};
+          }
+        }
+    Open(w);
+    NoticeRecorder rec;
+    Pick(w.Diameter, widest[0]);
+    Pick(w.Class, widest[1]);
+    Pick(w.Joint, widest[2]);
+    Press(w);
+    ASSERT_FALSE(w.Sentence->hasFocus());
+    const QString sentence = w.Sentence->Text();
+    const QImage with = w.Sentence->grab().toImage();
+    w.Sentence->SetText(QString());
+    const QImage without = w.Sentence->grab().toImage();
+    EXPECT_TRUE(ShowsWholeOrElided(with, without, sentence, w.Sentence->font()));
     w.Form->Hide();
   }
 }

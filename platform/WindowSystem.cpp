@@ -1,0 +1,114 @@
+#include "platform/WindowSystem.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+std::function<bool()> gCompositorQuery;
+
+xcb_connection_t* X11Connection() {
+  if (!qGuiApp) return nullptr;
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  return x11 ? x11->connection() : nullptr;
+}
+
+// xcb replies are malloc'ed.
+template <class T>
+using TReply = std::unique_ptr<T, decltype(&std::free)>;
+template <class T>
+TReply<T> Reply(T* reply) {
+  return TReply<T>(reply, &std::free);
+}
+
+xcb_atom_t Atom(xcb_connection_t* c, const QByteArray& name, bool onlyIfExists) {
+  const auto reply = Reply(xcb_intern_atom_reply(
+      c, xcb_intern_atom(c, onlyIfExists, static_cast<std::uint16_t>(name.size()), name.constData()), nullptr));
+  return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+}
+
+// The number of the screen the display name ($DISPLAY) chooses.
+int DefaultScreenNumber() {
+  char* host = nullptr;
+  int display = 0, screen = 0;
+  if (!xcb_parse_display(nullptr, &host, &display, &screen)) return 0;
+  std::free(host);
+  return screen;
+}
+
+bool X11CompositorRunning(xcb_connection_t* c) {
+  const xcb_atom_t selection = Atom(c, "_NET_WM_CM_S" + QByteArray::number(DefaultScreenNumber()), true);
+  // An atom nobody ever made has no owner either.
+  if (selection == XCB_ATOM_NONE) return false;
+  const auto owner = Reply(xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+  return owner && owner->owner != XCB_WINDOW_NONE;
+}
+
+// The 32-bit items of a window property (empty when it is missing).
+std::vector<std::uint32_t> Property32(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_atom_t type) {
+  const auto reply =
+      Reply(xcb_get_property_reply(c, xcb_get_property(c, 0, w, property, type, 0, 1024), nullptr));
+  if (!reply || reply->format != 32) return {};
+  const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+  return std::vector<std::uint32_t>(data, data + xcb_get_property_value_length(reply.get()) / 4);
+}
+
+void SetProperty32(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_atom_t type,
+                   const std::vector<std::uint32_t>& items) {
+  xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, property, type, 32, static_cast<std::uint32_t>(items.size()),
+                      items.data());
+}
+
+}  // namespace
+
+bool CompositorRunning() {
+  if (gCompositorQuery) return gCompositorQuery();
+  xcb_connection_t* c = X11Connection();
+  return c ? X11CompositorRunning(c) : true;
+}
+
+void SetCompositorQuery(std::function<bool()> query) { gCompositorQuery = std::move(query); }
+
+void MakeNormalBeforeShowing(QWidget* window) {
+  if (!window || !window->isWindow() || window->isVisible()) return;
+  if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    const QRect normal = window->normalGeometry();
+    window->setWindowState(Qt::WindowNoState);
+    if (normal.isValid()) window->resize(normal.size());
+  }
+  // A window that never had a native window has nothing more to forget.
+  xcb_connection_t* c = X11Connection();
+  if (!c || !window->testAttribute(Qt::WA_WState_Created)) return;
+  const auto w = static_cast<xcb_window_t>(window->winId());
+
+  // WM_HINTS: flags, input, initial state, ... (ICCCM 4.1.2.4).
+  constexpr std::uint32_t kStateHint = 1u << 1;
+  constexpr std::uint32_t kNormalState = 1, kIconicState = 3;
+  std::vector<std::uint32_t> hints = Property32(c, w, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS);
+  if (hints.size() >= 3 && (hints[0] & kStateHint) && hints[2] == kIconicState) {
+    hints[2] = kNormalState;
+    SetProperty32(c, w, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, hints);
+  }
+
+  // _NET_WM_STATE of a window not mapped yet is the state it asks to be
+  // mapped in.
+  const xcb_atom_t netState = Atom(c, "_NET_WM_STATE", true);
+  const xcb_atom_t hidden = Atom(c, "_NET_WM_STATE_HIDDEN", true);
+  if (netState != XCB_ATOM_NONE && hidden != XCB_ATOM_NONE) {
+    std::vector<std::uint32_t> states = Property32(c, w, netState, XCB_ATOM_ATOM);
+    if (std::erase(states, hidden) > 0) SetProperty32(c, w, netState, XCB_ATOM_ATOM, states);
+  }
+  xcb_flush(c);
+}
+
+}  // namespace platform
