@@ -143,8 +143,12 @@ void TbsSkinButton::SetGroupIndex(int value) {
 
 void TbsSkinButton::SetDown(bool value) {
   if (FDown == value) return;
-  FDown = value;
+  ChangeDown(value);
   if (FDown && FGroupIndex != 0) ReleaseGroup();
+}
+
+void TbsSkinButton::ChangeDown(bool value) {
+  FDown = value;
   DownChanged();
   update();
 }
@@ -153,11 +157,7 @@ void TbsSkinButton::ReleaseGroup() {
   if (FGroupIndex == 0 || !parentWidget()) return;
   const auto siblings = parentWidget()->findChildren<TbsSkinButton*>(Qt::FindDirectChildrenOnly);
   for (TbsSkinButton* b : siblings) {
-    if (b != this && b->FGroupIndex == FGroupIndex && b->FDown) {
-      b->FDown = false;
-      b->DownChanged();
-      b->update();
-    }
+    if (b != this && b->FGroupIndex == FGroupIndex && b->FDown) b->ChangeDown(false);
   }
 }
 
@@ -179,23 +179,15 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event) {
   if (FCanFocused) setFocus(Qt::MouseFocusReason);
   FMousePressed = true;
   if (FGroupIndex == 0) {
-    if (!FDown) {
-      FDown = true;
-      DownChanged();
-      update();
-    }
+    if (!FDown) ChangeDown(true);
     if (RepeatMode) FRepeatTimer->start(RepeatInterval);
   } else {
     if (FDown && AllowAllUp) {
-      FDown = false;
-      DownChanged();
-      update();
+      ChangeDown(false);
       ButtonClick();
     } else if (!FDown) {
-      FDown = true;
+      ChangeDown(true);
       ReleaseGroup();
-      DownChanged();
-      update();
       ButtonClick();
     }
   }
@@ -210,9 +202,7 @@ void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event) {
   if (FGroupIndex != 0) return;
   StopRepeat();
   const bool wasDown = FDown;
-  FDown = false;
-  DownChanged();
-  update();
+  ChangeDown(false);
   if (wasDown && rect().contains(event->position().toPoint())) ButtonClick();
 }
 
@@ -253,9 +243,7 @@ void TbsSkinButton::keyPressEvent(QKeyEvent* event) {
       }
       FSpacePressed = true;
       if (FGroupIndex == 0) {
-        FDown = true;
-        DownChanged();
-        update();
+        ChangeDown(true);
         if (RepeatMode) {
           ButtonClick();
           FRepeatTimer->start(RepeatInterval);
@@ -280,9 +268,7 @@ void TbsSkinButton::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     if (FGroupIndex == 0) {
       StopRepeat();
-      FDown = false;
-      DownChanged();
-      update();
+      ChangeDown(false);
       ButtonClick();
     } else if (!FDown || AllowAllUp) {
       SetDown(!FDown);

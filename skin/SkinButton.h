@@ -74,7 +74,7 @@ public:
   bool MorphingEnabled() const;
 
   // Client rectangle of the skin image at the current size: with UseSkinSize
-  // off and a skin of mode 2 or 3 the image grows around the client
+  // off and a skin of rmAcross or rmDown the image grows around the client
   // rectangle's corners, and so does the client rectangle.
   TRect SkinClientRect() const override;
 
@@ -116,6 +116,8 @@ private:
   bool ShowsPressed() const;
   bool GrowsAroundClient() const;
   const TbsDataSkinButtonControl* ButtonRecord() const;
+  // Sets the pressed state, lets the morph follow it and repaints.
+  void ChangeDown(bool value);
   // Going down puts k at 1 and stops the morph; coming up lets it run again.
   void DownChanged();
   // Starts moving k towards the look the button should have now.

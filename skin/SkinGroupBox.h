@@ -25,12 +25,13 @@ QRect GroupButtonRect(const QRect& client, int count, int columns, int index);
 
 // An area given in a record's skin rectangle (a caption band, a check image
 // area, a text area) placed on a control of `size` composed by `mode`:
-//   mode 1  by the corner areas, like the frame's objects: wholly in a
-//           corner area it moves with that corner, spanning two it stretches;
-//   mode 2  across only: right of the right-top x it moves right by dw,
-//           spanning the middle its right edge moves by dw;
-//   mode 3  the same down the height with the left-bottom y and dh;
-//   mode 0  and none: where it lies.
+//   rmFree    by the corner areas, like the frame's objects: wholly in a
+//             corner area it moves with that corner, spanning two it
+//             stretches;
+//   rmAcross  across only: right of the right-top x it moves right by dw,
+//             spanning the middle its right edge moves by dw;
+//   rmDown    the same down the height with the left-bottom y and dh;
+//   rmFixed   and rmNone: where it lies.
 TRect PlaceSkinArea(const TRect& area, TbsResizeMode mode, const TbsCornerPoints& points, QSize skin,
                     QSize size);
 

@@ -258,7 +258,7 @@ TEST_F(SkinNumericEditField, FollowsTheLocaleSeparator) {
 namespace {
 
 // The "edit" piece: 12 x 6, pixel (x, y) = (10 x, 10 y, tag); the active
-// piece below it. Its corner points make it grow across only (mode 2), as
+// piece below it. Its corner points make it grow across only (rmAcross), as
 // a field whose height the skin would fix.
 constexpr int kFieldNormal = 40, kFieldActive = 120;
 QImage FieldPicture() {
