@@ -8,16 +8,18 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "skin/SkinClient.h"
 #include "skin/SkinCompose.h"
 #include "skin/SkinData.h"
 
-class TbsSkinControl : public QWidget {
+class TbsSkinControl : public QWidget, public TbsSkinClient {
   Q_OBJECT
+  Q_INTERFACES(TbsSkinClient)
 public:
   explicit TbsSkinControl(QWidget* parent, const QString& skinDataName);
 
-  TbsSkinData* SkinData() const { return FSkinData; }
-  virtual void SetSkinData(TbsSkinData* data);
+  TbsSkinData* SkinData() const override { return FSkinData; }
+  void SetSkinData(TbsSkinData* data) override;
   QString SkinDataName() const { return FSkinDataName; }
   void SetSkinDataName(const QString& name);
 
@@ -25,8 +27,8 @@ public:
   int RecordIndex() const { return FIndex; }
 
   virtual void LookUpRecord();
-  virtual void SkinWillChange();  // skin about to change: plain look until it has
-  virtual void SkinChanged();     // skin changed: look the record up again
+  void SkinWillChange() override;  // skin about to change: plain look until it has
+  void SkinChanged() override;     // skin changed: look the record up again
 
   // Places the control in its parent's (client) coordinates.
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
@@ -96,7 +98,7 @@ public:
 
 protected:
   // Whether the record's resize mode dictates the control's size (the skin
-  // size rule also runs in mode 1, which allows any size).
+  // size rule also runs in rmFree, which allows any size).
   virtual bool FollowsSkinSize() const { return false; }
   // Whether a record of this class gives the control its look.
   virtual bool AcceptsRecord(const TbsDataSkinControl* record) const;

@@ -5,23 +5,8 @@
 
 #include <QPainter>
 
-TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFocusPolicy(Qt::NoFocus);
-}
-
-void TbsSkinStdLabel::SetSkinData(TbsSkinData* data) {
-  FSkinData = data;
-  update();
-}
-
 void TbsSkinStdLabel::SetCaption(const QString& caption) {
   FCaption = caption;
-  update();
-}
-
-void TbsSkinStdLabel::SetFont(const TFont& font) {
-  Font = font;
   update();
 }
 
