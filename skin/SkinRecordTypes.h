@@ -13,7 +13,11 @@
 enum class TbsMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
 enum class TbsInactiveEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum class TbsStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+// What a frame's caption button or system-menu item does. The skin's
+// "command" words name all but cmRestore, which only the system menu offers;
+// cmDefault is a custom button (no handler in this program asks for one) and
+// stands wherever no command applies: no button, a menu divider.
+enum class TbsStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray, cmRestore };
 
 // An enumeration's words, in value order, and the value of a word that
 // matches none of them. (A missing key takes the row's default instead.)
