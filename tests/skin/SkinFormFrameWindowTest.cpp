@@ -3,10 +3,17 @@
 // window's shape and the rebuild on a skin change.
 #include "resources/Resources.h"
 #include "skin/SkinBmp.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinClient.h"
+#include "skin/SkinEdit.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinHint.h"
+#include "skin/SkinStdLabel.h"
+#include "skin/SkinTextLabel.h"
 #include "skin/StoredSkin.h"
 #include "SkinDataTestSupport.h"
+
+#include "platform/Messages.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -236,6 +243,41 @@ TEST(SkinFormFrameWindow, ASkinChangeRebuildsTheFrame) {
   // The frame image is the skin's at the window's size.
   EXPECT_EQ(w.frame->FrameImage().size(), w.form.size());
   w.data->SetCompressedStoredSkin(nullptr);
+}
+
+// The skin clients of a window, whatever their widget class: given the skin
+// data all at once, and told of its changes by the frame.
+TEST(SkinFormFrameWindow, EveryKindOfSkinClientGetsTheSkinAndItsNotices) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal.skn");
+  auto* box = new QWidget(w.form.Client());  // a container: clients below it count too
+  auto* button = new TbsSkinButton(box);
+  auto* label = new TbsSkinStdLabel(w.form.Client());
+  auto* lines = new TbsSkinTextLabel(box);
+  auto* edit = new TbsSkinEdit(w.form.Client());
+  GiveSkinToClients(w.form.Client(), w.data);
+  EXPECT_EQ(SkinClientsBelow(w.form.Client()).size(), 4);
+  for (TbsSkinClient* c : std::initializer_list<TbsSkinClient*>{button, label, lines, edit})
+    EXPECT_EQ(c->SkinData(), w.data);
+  ASSERT_GE(button->RecordIndex(), 0);
+  ASSERT_TRUE(edit->Skinned());
+
+  // A client of another window's skin data hears nothing of this one's.
+  TbsCompressedStoredSkin otherStored;
+  otherStored.LoadCompressedData(resources::Load(QStringLiteral("iMetal.skn")));
+  TbsSkinData other;
+  other.SetCompressedStoredSkin(&otherStored);
+  auto* foreign = new TbsSkinButton(w.form.Client());
+  foreign->SetSkinData(&other);
+  ASSERT_GE(foreign->RecordIndex(), 0);
+
+  w.data->BroadcastSkinNotice(WM_SKINCHANGING);
+  EXPECT_EQ(button->RecordIndex(), -1);
+  EXPECT_FALSE(edit->Skinned());
+  EXPECT_GE(foreign->RecordIndex(), 0);
+  w.data->BroadcastSkinNotice(WM_SKINCHANGED);
+  EXPECT_GE(button->RecordIndex(), 0);
+  EXPECT_TRUE(edit->Skinned());
 }
 
 TEST(SkinFormFrameWindow, CaptionButtonsShowTheSkinsHintsAfterAPause) {
