@@ -87,7 +87,7 @@ bool TbsSkinButton::DrawSkin(QImage& image) {
   const bool pressed = !disabledLook && ShowsPressed();
   const bool active = !disabledLook && !pressed && IsActive();
   TRect rect = FSkinRect;
-  TColor color = record->FontColor;
+  TColor color = record->Font.Color;
   if (disabledLook) {
     rect = record->DisabledSkinRect;
   } else if (pressed) {
@@ -116,13 +116,8 @@ bool TbsSkinButton::DrawSkin(QImage& image) {
   QPainter p(&image);
   PutImage(p, body);
 
-  TFont font = DefaultFont;
-  if (UseSkinFont) {
-    // Name, height and style from the skin; the character set stays ours.
-    font.Name = record->FontName;
-    font.Height = record->FontHeight;
-    font.Style = record->FontStyle;
-  }
+  // Name, height and style from the skin; the character set stays ours.
+  const TFont font = record->Font.AppliedTo(DefaultFont, UseSkinFont);
   const QRect client = SkinClientRect().ToQRect();
   DrawGlyphAndText(p, client, font, ToQColor(color), pressed);
   if (record->ShowFocus && hasFocus() && !client.isEmpty()) {

@@ -206,17 +206,12 @@ bool TbsSkinComboBox::DrawSkin(QImage& image) {
     }
   }
   if (!FText.isEmpty() && !textArea.isEmpty()) {
-    TFont font = DefaultFont;
-    if (UseSkinFont) {
-      // Name, height and style from the skin; the character set stays ours.
-      font.Name = record->FontName;
-      font.Height = record->FontHeight;
-      font.Style = record->FontStyle;
-    }
+    // Name, height and style from the skin; the character set stays ours.
+    const TFont font = record->Font.AppliedTo(DefaultFont, UseSkinFont);
     const TColor color = !isEnabled() ? clGrayText
                          : focused    ? record->FocusFontColor
                          : FMouseIn   ? record->ActiveFontColor
-                                      : record->FontColor;
+                                      : record->Font.Color;
     p.save();
     p.setClipRect(textArea);
     p.setFont(ToQFont(font));
@@ -234,7 +229,7 @@ bool TbsSkinComboBox::DrawSkin(QImage& image) {
     if (!HasGlyph(button)) {
       const bool pressed = FButtonPressed && FMouseInButton;
       DrawComboArrow(p, b.translated(pressed ? 1 : 0, pressed ? 1 : 0),
-                     ToQColor(isEnabled() ? record->FontColor : clGrayText));
+                     ToQColor(isEnabled() ? record->Font.Color : clGrayText));
     }
   }
   return true;

@@ -47,10 +47,8 @@ struct TbsEditLook {
   TRect SkinRect, ActiveSkinRect;
   TbsPieceLayout Layout;
   TbsResizeMode Mode = TbsResizeMode::rmNone;
-  QString FontName;
-  int FontHeight = 0;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = clWindowText, ActiveFontColor = clWindowText, DisabledFontColor = clGrayText;
+  TbsDataSkinFont SkinFont;  // name, height, style and normal text colour
+  TColor ActiveFontColor = clWindowText, DisabledFontColor = clGrayText;
 };
 
 class TbsSkinEdit : public QLineEdit, public TbsSkinClient {

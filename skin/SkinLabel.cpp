@@ -63,13 +63,9 @@ QRect TbsSkinLabel::TextArea() const {
 TFont TbsSkinLabel::TextFont() const {
   TFont font = DefaultFont;
   if (const TbsDataSkinLabelControl* record = LabelRecord()) {
-    if (UseSkinFont) {
-      // Name, height and style from the skin; the character set stays ours.
-      font.Name = record->FontName;
-      font.Height = record->FontHeight;
-      font.Style = record->FontStyle;
-    }
-    font.Color = record->FontColor;
+    // Name, height and style from the skin; the character set stays ours.
+    font = record->Font.AppliedTo(font, UseSkinFont);
+    font.Color = record->Font.Color;
   }
   if (!UseSkinFontColor) font.Color = DefaultFont.Color;
   return font;

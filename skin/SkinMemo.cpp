@@ -114,12 +114,8 @@ void TbsSkinMemo::ApplyLook() {
   TFont font = DefaultFont;
   QColor text = ToQColor(DefaultFont.Color), back = ToQColor(clWindow), face = ToQColor(clBtnFace);
   if (r) {
-    if (UseSkinFont) {
-      font.Name = r->FontName;
-      font.Height = r->FontHeight;
-      font.Style = r->FontStyle;
-    }
-    text = ToQColor(!isEnabled() ? r->DisabledFontColor : active ? r->ActiveFontColor : r->FontColor);
+    font = r->Font.AppliedTo(font, UseSkinFont);
+    text = ToQColor(!isEnabled() ? r->DisabledFontColor : active ? r->ActiveFontColor : r->Font.Color);
     back = ToQColor(active ? r->ActiveBGColor : r->BGColor);
     face = ToQColor(FSkinData->SkinColors.cBtnFace);
   }

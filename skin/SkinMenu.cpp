@@ -80,7 +80,7 @@ bool TbsSkinPopupMenu::SkinnedBody() const {
 
 QFont TbsSkinPopupMenu::ItemFont() const {
   if (const TbsDataSkinMenuItem* item = MenuItemRecord(FSkinData))
-    return ToQFont(TFont::Make(item->FontName, item->FontHeight, item->FontStyle));
+    return ToQFont(TFont::Make(item->Font.Name, item->Font.Height, item->Font.Style));
   return ToQFont(TFont::Make(QStringLiteral("Arial"), 14, 0));
 }
 
@@ -225,7 +225,7 @@ QImage TbsSkinPopupMenu::Render() const {
       const TRect& piece = hot && !item->ActiveSkinRect.IsEmpty() ? item->ActiveSkinRect : item->SkinRect;
       DrawItemPiece(p, r, ItemPicture(*FSkinData, *item, hot && !item->ActiveSkinRect.IsEmpty()), piece,
                     item->ItemLeftOffset, item->ItemRightOffset, item->StretchEffect);
-      text = ToQColor(!e.Enabled ? item->UnEnabledFontColor : hot ? item->ActiveFontColor : item->FontColor);
+      text = ToQColor(!e.Enabled ? item->UnEnabledFontColor : hot ? item->ActiveFontColor : item->Font.Color);
     } else if (hot) {
       p.fillRect(r, ToQColor(colors.cHighLight));
       text = ToQColor(colors.cHighLightText);
