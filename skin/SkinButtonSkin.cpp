@@ -27,19 +27,6 @@ bool TbsSkinButton::GrowsAroundClient() const {
   return !UseSkinSize && (FResizeMode == TbsResizeMode::rmAcross || FResizeMode == TbsResizeMode::rmDown);
 }
 
-QImage TbsSkinButton::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
-  // The mask goes through here too, so the region always fits the image.
-  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
-  return TbsSkinCustomControl::ComposeBody(piece, size, background);
-}
-
-TRect TbsSkinButton::SkinClientRect() const {
-  if (!GrowsAroundClient()) return TbsSkinCustomControl::SkinClientRect();
-  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
-  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size())
-      .ClientRect;
-}
-
 bool TbsSkinButton::MorphingEnabled() const {
   const TbsDataSkinButtonControl* record = ButtonRecord();
   return record && record->Morphing && FSkinData && !FSkinData->Empty() && FSkinData->EnableSkinEffects;

@@ -82,19 +82,6 @@ const TbsDataSkinCustomControl* TbsSkinComboBox::DropButtonRecord() const {
   return nullptr;
 }
 
-QImage TbsSkinComboBox::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
-  // Not following the skin's size, the control keeps the record's borders
-  // around its client rectangle and stretches everything between.
-  if (!UseSkinSize) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
-  return TbsSkinCustomControl::ComposeBody(piece, size, background);
-}
-
-TRect TbsSkinComboBox::SkinClientRect() const {
-  if (UseSkinSize) return TbsSkinCustomControl::SkinClientRect();
-  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
-  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size()).ClientRect;
-}
-
 QRect TbsSkinComboBox::ButtonRect() const {
   const TbsDataSkinComboBox* r = ComboRecord();
   if (!r || r->ButtonRect.IsEmpty()) return PlainButtonRect();
@@ -125,20 +112,13 @@ void TbsSkinComboBox::SetSkinData(TbsSkinData* data) {
   FListBox->SetSkinData(data);
 }
 
-void TbsSkinComboBox::LookUpRecord() {
-  TbsSkinCustomControl::LookUpRecord();
-  if (FSkinSuspended) FIndex = -1;
-}
-
 void TbsSkinComboBox::SkinWillChange() {
-  FSkinSuspended = true;
   TbsSkinCustomControl::SkinWillChange();
   FListBox->SkinWillChange();
   update();
 }
 
 void TbsSkinComboBox::SkinChanged() {
-  FSkinSuspended = false;
   TbsSkinCustomControl::SkinChanged();
   const TbsDataSkinComboBox* record = ComboRecord();
   FListBox->SetListBoxName(record ? record->ListBoxName : QString());

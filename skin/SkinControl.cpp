@@ -24,14 +24,35 @@ void TbsSkinControl::SetSkinDataName(const QString& name) {
 }
 
 void TbsSkinControl::LookUpRecord() {
-  FIndex = (FSkinData && !FSkinData->Empty()) ? FSkinData->FindControlIndex(FSkinDataName) : -1;
+  const bool loaded = FSkinData && !FSkinData->Empty() && !FSkinSuspended;
+  FIndex = loaded ? FSkinData->FindControlIndex(FSkinDataName) : -1;
 }
 
-void TbsSkinControl::SkinWillChange() { FIndex = -1; }
+void TbsSkinControl::SkinWillChange() {
+  FSkinSuspended = true;
+  FIndex = -1;
+}
 
 void TbsSkinControl::SkinChanged() {
+  FSkinSuspended = false;
   LookUpRecord();
   update();
+}
+
+void DrawSunkenBorder(QPainter& p, QSize size) {
+  const int w = size.width(), h = size.height();
+  p.setPen(ToQColor(clBtnShadow));
+  p.drawLine(0, 0, w - 1, 0);
+  p.drawLine(0, 0, 0, h - 1);
+  p.setPen(ToQColor(cl3DDkShadow));
+  p.drawLine(1, 1, w - 2, 1);
+  p.drawLine(1, 1, 1, h - 2);
+  p.setPen(ToQColor(clBtnHighlight));
+  p.drawLine(0, h - 1, w - 1, h - 1);
+  p.drawLine(w - 1, 0, w - 1, h - 1);
+  p.setPen(ToQColor(cl3DLight));
+  p.drawLine(1, h - 2, w - 2, h - 2);
+  p.drawLine(w - 2, 1, w - 2, h - 2);
 }
 
 namespace {
@@ -73,6 +94,7 @@ void TbsSkinCustomControl::SkinWillChange() {
 }
 
 void TbsSkinCustomControl::SkinChanged() {
+  FSkinSuspended = false;
   LookUpRecord();
   if (FIndex < 0) {
     if (DefaultWidth > 0) resize(DefaultWidth, height());
@@ -89,10 +111,14 @@ void TbsSkinCustomControl::SkinChanged() {
 
 TRect TbsSkinCustomControl::SkinClientRect() const {
   const QSize skin(FSkinRect.Width(), FSkinRect.Height());
+  if (GrowsAroundClient())
+    return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size()).ClientRect;
   return GeometryForSize(FResizeMode, skin, FLayout, size()).ClientRect;
 }
 
 QImage TbsSkinCustomControl::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
+  // The mask goes through here too, so the region always fits the body.
+  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
   return ComposeByMode(piece, FResizeMode, FLayout, size, background);
 }
 

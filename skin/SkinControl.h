@@ -12,6 +12,12 @@
 #include "skin/SkinCompose.h"
 #include "skin/SkinData.h"
 
+class QPainter;
+
+// The plain look's border of a text field, two pixels sunken: shadow and
+// dark shadow above and left, highlight and light below and right.
+void DrawSunkenBorder(QPainter& p, QSize size);
+
 class TbsSkinControl : public QWidget, public TbsSkinClient {
   Q_OBJECT
   Q_INTERFACES(TbsSkinClient)
@@ -26,9 +32,11 @@ public:
   // Index of the record in use, -1 when none.
   int RecordIndex() const { return FIndex; }
 
+  // Finds the record by SkinDataName; none from SkinWillChange until
+  // SkinChanged, so that the control keeps its plain look in between.
   virtual void LookUpRecord();
-  void SkinWillChange() override;  // skin about to change: plain look until it has
-  void SkinChanged() override;     // skin changed: look the record up again
+  void SkinWillChange() override;
+  void SkinChanged() override;
 
   // Places the control in its parent's (client) coordinates.
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
@@ -47,6 +55,7 @@ protected:
   QPointer<TbsSkinData> FSkinData;
   QString FSkinDataName;
   int FIndex = -1;
+  bool FSkinSuspended = false;  // between the two skin notices
 };
 
 class TbsSkinCustomControl : public TbsSkinControl {
@@ -83,7 +92,8 @@ public:
   const QImage& SkinMaskPicture() const { return FMaskPicture; }
   const TRect& SkinRect() const { return FSkinRect; }
   const TbsPieceLayout& SkinLayout() const { return FLayout; }
-  // The client rectangle of the skin image at the control's current size.
+  // The client rectangle of the skin image at the control's current size:
+  // moved by the resize mode, or grown with the body around it.
   virtual TRect SkinClientRect() const;
 
   // The record's piece `rect` of the picture composed at `size` the way the
@@ -100,10 +110,16 @@ protected:
   // Whether the record's resize mode dictates the control's size (the skin
   // size rule also runs in rmFree, which allows any size).
   virtual bool FollowsSkinSize() const { return false; }
+  // Whether the body grows around the record's client rectangle, its
+  // borders kept and all between stretched, as a push button's does at a
+  // size its skin does not dictate; otherwise it is composed by the resize
+  // mode.
+  virtual bool GrowsAroundClient() const { return false; }
   // Whether a record of this class gives the control its look.
   virtual bool AcceptsRecord(const TbsDataSkinControl* record) const;
-  // The body composition: the piece by the resize mode.
-  virtual QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const;
+  // The body composition: the piece grown around its client rectangle, or by
+  // the resize mode.
+  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const;
 
   void resizeEvent(QResizeEvent* event) override;
 

@@ -41,20 +41,6 @@ bool TbsSkinLabel::GrowsAroundClient() const {
   return !UseSkinSize && FResizeMode != TbsResizeMode::rmFree && FResizeMode != TbsResizeMode::rmNone;
 }
 
-QImage TbsSkinLabel::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
-  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
-  return TbsSkinCustomControl::ComposeBody(piece, size, background);
-}
-
-TRect TbsSkinLabel::SkinClientRect() const {
-  // The client rectangle of the image as composed: with the label's own
-  // size its right and bottom follow the width and height differences.
-  if (!GrowsAroundClient()) return TbsSkinCustomControl::SkinClientRect();
-  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
-  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size())
-      .ClientRect;
-}
-
 QRect TbsSkinLabel::TextArea() const {
   if (LabelRecord()) return SkinClientRect().ToQRect();
   return rect().adjusted(kPlainInset, kPlainInset, -kPlainInset, -kPlainInset);

@@ -87,13 +87,7 @@ void TbsSkinMemo::SetSkinData(TbsSkinData* data) {
   ApplyLook();
 }
 
-void TbsSkinMemo::LookUpRecord() {
-  TbsSkinCustomControl::LookUpRecord();
-  if (FSkinSuspended) FIndex = -1;
-}
-
 void TbsSkinMemo::SkinWillChange() {
-  FSkinSuspended = true;
   TbsSkinCustomControl::SkinWillChange();
   FVBar->SkinWillChange();
   FHBar->SkinWillChange();
@@ -101,7 +95,6 @@ void TbsSkinMemo::SkinWillChange() {
 }
 
 void TbsSkinMemo::SkinChanged() {
-  FSkinSuspended = false;
   TbsSkinCustomControl::SkinChanged();
   FVBar->SkinChanged();
   FHBar->SkinChanged();
@@ -179,18 +172,6 @@ void TbsSkinMemo::DrawPlain(QImage& image) {
   // Plain look: a two-pixel sunken border (shadow and dark shadow above and
   // left, highlight and light below and right) around the text view.
   QPainter p(&image);
-  const int w = image.width(), h = image.height();
   p.fillRect(image.rect(), ToQColor(clWindow));
-  p.setPen(ToQColor(clBtnShadow));
-  p.drawLine(0, 0, w - 1, 0);
-  p.drawLine(0, 0, 0, h - 1);
-  p.setPen(ToQColor(cl3DDkShadow));
-  p.drawLine(1, 1, w - 2, 1);
-  p.drawLine(1, 1, 1, h - 2);
-  p.setPen(ToQColor(clBtnHighlight));
-  p.drawLine(0, h - 1, w - 1, h - 1);
-  p.drawLine(w - 1, 0, w - 1, h - 1);
-  p.setPen(ToQColor(cl3DLight));
-  p.drawLine(1, h - 2, w - 2, h - 2);
-  p.drawLine(w - 2, 1, w - 2, h - 2);
+  DrawSunkenBorder(p, image.size());
 }

@@ -35,7 +35,6 @@ public:
   bool IsActive() const;
 
   void SetSkinData(TbsSkinData* data) override;
-  void LookUpRecord() override;
   void SkinWillChange() override;
   void SkinChanged() override;
 
@@ -56,5 +55,4 @@ private:
   TbsSkinScrollBar* FHBar;
   QWidget* FCorner;
   bool FMouseIn = false;
-  bool FSkinSuspended = false;  // between the two skin notices
 };
