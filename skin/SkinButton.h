@@ -88,7 +88,6 @@ protected:
   // With UseSkinSize off a skin of rmAcross or rmDown grows around its
   // client rectangle.
   bool GrowsAroundClient() const override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   // Glyph and caption into the client rectangle with the given font and text colour.
   void DrawGlyphAndText(QPainter& p, const QRect& client, const TFont& font, const QColor& textColor,
                         bool shifted);

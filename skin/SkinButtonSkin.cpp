@@ -14,13 +14,8 @@ bool TbsSkinButton::ShowsPressed() const {
   return FDown && (FMouseIn || (hasFocus() && !FMousePressed) || FGroupIndex != 0);
 }
 
-bool TbsSkinButton::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinButtonControl*>(record) != nullptr;
-}
-
 const TbsDataSkinButtonControl* TbsSkinButton::ButtonRecord() const {
-  if (FIndex < 0 || !FSkinData) return nullptr;
-  return dynamic_cast<const TbsDataSkinButtonControl*>(FSkinData->Control(FIndex));
+  return RecordAs<TbsDataSkinButtonControl>();
 }
 
 bool TbsSkinButton::GrowsAroundClient() const {

@@ -171,7 +171,6 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   bool FollowsSkinSize() const override { return UseSkinSize; }
   // Not following the skin's size, the control keeps the record's borders
   // around its client rectangle and stretches everything between.

@@ -63,14 +63,9 @@ bool HasGlyph(const QImage& image) {
 
 // --- Record and areas ----------------------------------------------------------------
 
-bool TbsSkinComboBox::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinComboBox*>(record) != nullptr;
-}
-
 const TbsDataSkinComboBox* TbsSkinComboBox::ComboRecord() const {
-  if (FIndex < 0 || !FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone)
-    return nullptr;
-  return dynamic_cast<const TbsDataSkinComboBox*>(FSkinData->Control(FIndex));
+  if (!FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
+  return RecordAs<TbsDataSkinComboBox>();
 }
 
 const TbsDataSkinCustomControl* TbsSkinComboBox::DropButtonRecord() const {

@@ -39,22 +39,6 @@ void TbsSkinControl::SkinChanged() {
   update();
 }
 
-void DrawSunkenBorder(QPainter& p, QSize size) {
-  const int w = size.width(), h = size.height();
-  p.setPen(ToQColor(clBtnShadow));
-  p.drawLine(0, 0, w - 1, 0);
-  p.drawLine(0, 0, 0, h - 1);
-  p.setPen(ToQColor(cl3DDkShadow));
-  p.drawLine(1, 1, w - 2, 1);
-  p.drawLine(1, 1, 1, h - 2);
-  p.setPen(ToQColor(clBtnHighlight));
-  p.drawLine(0, h - 1, w - 1, h - 1);
-  p.drawLine(w - 1, 0, w - 1, h - 1);
-  p.setPen(ToQColor(cl3DLight));
-  p.drawLine(1, h - 2, w - 2, h - 2);
-  p.drawLine(w - 2, 1, w - 2, h - 2);
-}
-
 namespace {
 constexpr QRgb kMaskOutside = 0xFFFFFFFFu;  // white: not part of the control
 }
@@ -64,15 +48,11 @@ void TbsSkinCustomControl::SetSkinData(TbsSkinData* data) {
   if (!data || data->Empty()) UpdateRegion();
 }
 
-bool TbsSkinCustomControl::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinCustomControl*>(record) != nullptr;
-}
-
 void TbsSkinCustomControl::LookUpRecord() {
   TbsSkinControl::LookUpRecord();
   const TbsDataSkinControl* found = FIndex >= 0 ? FSkinData->Control(FIndex) : nullptr;
   const auto* record = dynamic_cast<const TbsDataSkinCustomControl*>(found);
-  if (!record || !AcceptsRecord(found)) {
+  if (!record || !FAccepts(found)) {
     FIndex = -1;
     FPicture = FMaskPicture = QImage();
     FSkinRect = TRect();

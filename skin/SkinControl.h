@@ -12,12 +12,6 @@
 #include "skin/SkinCompose.h"
 #include "skin/SkinData.h"
 
-class QPainter;
-
-// The plain look's border of a text field, two pixels sunken: shadow and
-// dark shadow above and left, highlight and light below and right.
-void DrawSunkenBorder(QPainter& p, QSize size);
-
 class TbsSkinControl : public QWidget, public TbsSkinClient {
   Q_OBJECT
   Q_INTERFACES(TbsSkinClient)
@@ -58,10 +52,21 @@ protected:
   bool FSkinSuspended = false;  // between the two skin notices
 };
 
+// Which records give a control its look: a test of the record's class.
+using TbsRecordTest = bool (*)(const TbsDataSkinControl* record);
+template <class R>
+bool IsRecordOf(const TbsDataSkinControl* record) {
+  return dynamic_cast<const R*>(record) != nullptr;
+}
+
 class TbsSkinCustomControl : public TbsSkinControl {
   Q_OBJECT
 public:
-  using TbsSkinControl::TbsSkinControl;
+  // A control of the record name `skinDataName` whose look comes only from a
+  // record that passes `accepts` (by default any TbsDataSkinCustomControl).
+  TbsSkinCustomControl(QWidget* parent, const QString& skinDataName,
+                       TbsRecordTest accepts = IsRecordOf<TbsDataSkinCustomControl>)
+      : TbsSkinControl(parent, skinDataName), FAccepts(accepts) {}
 
   TFont DefaultFont = TFont::Make(QStringLiteral("Arial"), 14, 0);
   int DefaultWidth = 0;
@@ -77,8 +82,8 @@ public:
   // Finds the record and copies its look: picture ("pictureindex"), mask
   // ("maskpictureindex"; none when out of range), skin rectangle, corner
   // points, client rectangle and stretch flags; then the resize mode. A
-  // record that is no TbsDataSkinCustomControl (or not of the class the
-  // control needs) counts as no record at all.
+  // record that is no TbsDataSkinCustomControl, or not of the class the
+  // control accepts, counts as no record at all.
   void LookUpRecord() override;
   void SkinWillChange() override;
   // Looks the record up; without one applies DefaultWidth / DefaultHeight,
@@ -115,8 +120,11 @@ protected:
   // size its skin does not dictate; otherwise it is composed by the resize
   // mode.
   virtual bool GrowsAroundClient() const { return false; }
-  // Whether a record of this class gives the control its look.
-  virtual bool AcceptsRecord(const TbsDataSkinControl* record) const;
+  // The record in use as class R, or null.
+  template <class R>
+  const R* RecordAs() const {
+    return FIndex >= 0 && FSkinData ? dynamic_cast<const R*>(FSkinData->Control(FIndex)) : nullptr;
+  }
   // The body composition: the piece grown around its client rectangle, or by
   // the resize mode.
   QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const;
@@ -127,4 +135,7 @@ protected:
   TRect FSkinRect;
   TbsPieceLayout FLayout;
   TbsResizeMode FResizeMode = TbsResizeMode::rmNone;
+
+private:
+  TbsRecordTest FAccepts;
 };

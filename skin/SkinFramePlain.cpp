@@ -2,6 +2,7 @@
 // default caption height with drawn caption buttons, used until a skin is
 // loaded and whenever a skin gives no picture.
 #include "skin/SkinForm.h"
+#include "skin/SkinPlainLook.h"
 
 #include <QIcon>
 #include <QLinearGradient>
@@ -72,16 +73,11 @@ void TbsSkinForm::PaintPlain(QPainter& p) {
   const TbsPlainFrameLayout l = Layout();
   const QRect r = FForm->rect();
   const bool active = FForm->isActiveWindow();
-  // Border band: button face with a raised edge.
+  // Border band: button face with a dark outline and a raised edge inside.
   p.fillRect(r, ToQColor(clBtnFace));
   p.setPen(ToQColor(cl3DDkShadow));
   p.drawRect(r.adjusted(0, 0, -1, -1));
-  p.setPen(ToQColor(clBtnHighlight));
-  p.drawLine(1, 1, r.width() - 3, 1);
-  p.drawLine(1, 1, 1, r.height() - 3);
-  p.setPen(ToQColor(clBtnShadow));
-  p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
-  p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
+  DrawBevelEdge(p, r.adjusted(1, 1, -1, -1), TbsBevelStyle::bvRaised);
   // Caption band.
   QLinearGradient grad(l.Caption.topLeft(), l.Caption.bottomLeft());
   grad.setColorAt(0, active ? QColor(0xfb, 0xfb, 0xfd) : QColor(0xf4, 0xf4, 0xf4));

@@ -1,21 +1,13 @@
 #pragma once
 // Framed boxes with a caption, and the radio group built on them.
 #include "skin/SkinControl.h"
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecords.h"
 
 #include <QList>
 #include <QStringList>
 
 class QPainter;
-
-enum class TbsBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
-
-class QPainter;
-// The plain face of a framed control: `r` filled with the button face and
-// closed by a one-pixel border whose upper-left and lower-right colours
-// follow the style (frame: shadow all round; raised: highlight, shadow;
-// lowered: shadow, highlight; none: no border).
-void DrawPlainBevel(QPainter& p, const QRect& r, TbsBevelStyle style);
 
 // Where the item buttons of a group go: item i of `count`, laid out in
 // `columns` columns inside `client`. Rows = ceil(count / columns); each button
@@ -91,7 +83,6 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   virtual void ClientAreaChanged() {}
@@ -130,7 +121,6 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

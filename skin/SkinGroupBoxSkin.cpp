@@ -71,13 +71,8 @@ TbsCaptionLayout LayoutCaption(const QRect& band, TAlignment alignment, QSize te
 
 // --- Group box ---------------------------------------------------------------
 
-bool TbsSkinGroupBox::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinPanelControl*>(record) != nullptr;
-}
-
 const TbsDataSkinPanelControl* TbsSkinGroupBox::PanelRecord() const {
-  if (FIndex < 0 || !FSkinData) return nullptr;
-  return dynamic_cast<const TbsDataSkinPanelControl*>(FSkinData->Control(FIndex));
+  return RecordAs<TbsDataSkinPanelControl>();
 }
 
 bool TbsSkinGroupBox::SkinnedLook() const {
@@ -166,13 +161,8 @@ void TbsSkinGroupBox::DrawSkinCaption(QPainter& p, const TbsDataSkinPanelControl
 
 // --- Item button --------------------------------------------------------------
 
-bool TbsGroupButton::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinCheckRadioControl*>(record) != nullptr;
-}
-
 const TbsDataSkinCheckRadioControl* TbsGroupButton::RadioRecord() const {
-  if (FIndex < 0 || !FSkinData) return nullptr;
-  return dynamic_cast<const TbsDataSkinCheckRadioControl*>(FSkinData->Control(FIndex));
+  return RecordAs<TbsDataSkinCheckRadioControl>();
 }
 
 QSize TbsGroupButton::SkinImageSize() const {

@@ -7,7 +7,8 @@ namespace {
 constexpr int kPlainInset = 3;
 }
 
-TbsSkinLabel::TbsSkinLabel(QWidget* parent) : TbsSkinCustomControl(parent, QStringLiteral("label")) {
+TbsSkinLabel::TbsSkinLabel(QWidget* parent)
+    : TbsSkinCustomControl(parent, QStringLiteral("label"), IsRecordOf<TbsDataSkinLabelControl>) {
   resize(75, 21);
   setFocusPolicy(Qt::NoFocus);
 }
@@ -29,12 +30,8 @@ void TbsSkinLabel::SetCaption(const QString& caption) {
 }
 
 const TbsDataSkinLabelControl* TbsSkinLabel::LabelRecord() const {
-  if (FIndex < 0 || !FSkinData || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
-  return dynamic_cast<const TbsDataSkinLabelControl*>(FSkinData->Control(FIndex));
-}
-
-bool TbsSkinLabel::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinLabelControl*>(record) != nullptr;
+  if (FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
+  return RecordAs<TbsDataSkinLabelControl>();
 }
 
 bool TbsSkinLabel::GrowsAroundClient() const {

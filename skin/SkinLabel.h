@@ -3,7 +3,7 @@
 // the record's image grown to the label's size; without one a face and a
 // one-pixel frame drawn by the label itself.
 #include "skin/SkinControl.h"
-#include "skin/SkinGroupBox.h"    // TbsBevelStyle
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecordTypes.h" // TAlignment
 
 class TbsSkinLabel : public TbsSkinCustomControl {
@@ -36,7 +36,6 @@ protected:
   // With UseSkinSize off any record but one of rmFree grows around its
   // client rectangle, and the text follows it.
   bool GrowsAroundClient() const override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
 
 private:
   const TbsDataSkinLabelControl* LabelRecord() const;

@@ -1,5 +1,6 @@
 #include "skin/SkinMemo.h"
 
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecords.h"
 #include "skin/SkinScrollBar.h"
 
@@ -22,7 +23,7 @@ protected:
 }  // namespace
 
 TbsSkinMemo::TbsSkinMemo(QWidget* parent)
-    : TbsSkinCustomControl(parent, QStringLiteral("memo")),
+    : TbsSkinCustomControl(parent, QStringLiteral("memo"), IsRecordOf<TbsDataSkinMemoControl>),
       FViewer(new QPlainTextEdit(this)),
       FVBar(new TbsSkinScrollBar(Qt::Vertical)),
       FHBar(new TbsSkinScrollBar(Qt::Horizontal)),
@@ -60,14 +61,9 @@ void TbsSkinMemo::SetDefaultFont(const TFont& font) {
   ApplyLook();
 }
 
-bool TbsSkinMemo::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinMemoControl*>(record) != nullptr;
-}
-
 const TbsDataSkinMemoControl* TbsSkinMemo::MemoRecord() const {
-  if (FIndex < 0 || !FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone)
-    return nullptr;
-  return dynamic_cast<const TbsDataSkinMemoControl*>(FSkinData->Control(FIndex));
+  if (!FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
+  return RecordAs<TbsDataSkinMemoControl>();
 }
 
 bool TbsSkinMemo::IsActive() const { return FMouseIn || FViewer->hasFocus(); }

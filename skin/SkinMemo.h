@@ -41,7 +41,6 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   void resizeEvent(QResizeEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;

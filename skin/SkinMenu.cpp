@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "skin/SkinCompose.h"
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecords.h"
 
 #include <QEventLoop>
@@ -186,12 +187,7 @@ QImage TbsSkinPopupMenu::Render() const {
     p.drawImage(0, 0, ComposeNinePiece(picture, layout, size, target));
   } else {
     // Plain: a raised box.
-    p.setPen(ToQColor(clBtnHighlight));
-    p.drawLine(0, 0, size.width() - 1, 0);
-    p.drawLine(0, 0, 0, size.height() - 1);
-    p.setPen(ToQColor(clBtnShadow));
-    p.drawLine(size.width() - 1, 0, size.width() - 1, size.height() - 1);
-    p.drawLine(0, size.height() - 1, size.width() - 1, size.height() - 1);
+    DrawBevelEdge(p, QRect(QPoint(0, 0), size), TbsBevelStyle::bvRaised);
   }
 
   const TbsDataSkinMenuItem* item = MenuItemRecord(FSkinData);

@@ -1,6 +1,7 @@
 #include "skin/SkinNumericEdit.h"
 
 #include "platform/Platform.h"
+#include "skin/SkinPlainLook.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -214,7 +215,8 @@ private:
 // --- The field ----------------------------------------------------------------
 
 TbsSkinNumericEdit::TbsSkinNumericEdit(QWidget* parent)
-    : TbsSkinCustomControl(parent, QStringLiteral("edit")), FEditor(new TbsNumericEditor(this)) {
+    : TbsSkinCustomControl(parent, QStringLiteral("edit"), IsRecordOf<TbsDataSkinEditControl>),
+      FEditor(new TbsNumericEditor(this)) {
   resize(121, 21);
   DefaultFont = TFont::Make(QStringLiteral("Arial"), 14, 0, clBlack);
   FEditor->setText(QStringLiteral("0"));
@@ -281,10 +283,6 @@ void TbsSkinNumericEdit::SkinWillChange() {
 void TbsSkinNumericEdit::SkinChanged() {
   TbsSkinCustomControl::SkinChanged();
   ApplyFont();
-}
-
-bool TbsSkinNumericEdit::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinEditControl*>(record) != nullptr;
 }
 
 bool TbsSkinNumericEdit::GrowsAroundClient() const {

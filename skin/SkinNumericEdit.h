@@ -86,7 +86,6 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   // Like the edit field's body: any record but one of rmFree grows around
   // its client rectangle.
   bool GrowsAroundClient() const override;
