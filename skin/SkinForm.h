@@ -242,6 +242,7 @@ struct TbsFrameShows {
 // border icons, icon and object hints; no default hints, no default system
 // menu.
 TbsSkinForm* CreateSkinFrame(TForm* form, TbsSkinData* data, TbsBorderIcons icons, TbsFrameShows shows);
-// The older form, kept until every window passes TbsFrameShows: `showIcon`
-// switches both the icon and the object hints.
+// The older form, kept only until every window passes TbsFrameShows:
+// `showIcon` switches both the icon and the object hints. (While it stands,
+// an empty `{}` picks this one; write TbsFrameShows{}.)
 TbsSkinForm* CreateSkinFrame(TForm* form, TbsSkinData* data, TbsBorderIcons icons, bool showIcon);

@@ -29,7 +29,7 @@ struct SkinnedWindow {
   TbsSkinForm* frame;
 
   SkinnedWindow(TbsBorderIcons icons, QSize client = {382, 184}) {
-    frame = CreateSkinFrame(&form, data, icons, true);
+    frame = CreateSkinFrame(&form, data, icons, {.Icon = true, .ObjectHints = true});
     form.SetCaption(QStringLiteral("Окно"));
     form.SetClientSize(client.width(), client.height());
   }

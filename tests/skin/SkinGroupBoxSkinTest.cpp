@@ -148,7 +148,7 @@ TEST(SkinGroupBoxPlacement, CaptionPartsLineUpByAlignment) {
 
 struct MetalWindow {
   MetalWindow() {
-    Frame = CreateSkinFrame(&Form, Data, biMinimize, true);
+    Frame = CreateSkinFrame(&Form, Data, biMinimize, {.Icon = true, .ObjectHints = true});
     Form.SetClientSize(700, 500);
     Stored.LoadCompressedData(resources::Load(QStringLiteral("iMetal.skn")));
     Data->SetCompressedStoredSkin(&Stored);

@@ -139,7 +139,7 @@ struct SkinnedLabel {
     Form->SetClientSize(300, 200);
     Data = new TbsSkinData(Form);
     Data->SetCompressedStoredSkin(Stored.get());
-    CreateSkinFrame(Form, Data, biSystemMenu, false);  // passes the skin notices on
+    CreateSkinFrame(Form, Data, biSystemMenu, TbsFrameShows{});  // passes the skin notices on
     Label = new TbsSkinLabel(Form->Client());
     // As the windows set up their value label.
     Label->UseSkinSize = false;

@@ -215,7 +215,7 @@ TEST(SkinPopupMenu, MouseReleaseOverAnItemChoosesItAndTheMenuStaysOnScreen) {
 TEST(SkinFormSystemMenu, OffersRestoreMinimiseAndCloseAndRunsTheChoice) {
   TForm form;
   LoadedSkin skin("CyberObject.skn");
-  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu, false);
+  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu, TbsFrameShows{});
   form.SetClientSize(300, 200);
   form.Show();
   const auto items = frame->SystemMenuItems();
@@ -241,7 +241,7 @@ TEST(SkinFormSystemMenu, OffersRestoreMinimiseAndCloseAndRunsTheChoice) {
 TEST(SkinFormSystemMenu, RollUpLeavesTheFrameAndRestoreBringsTheHeightBack) {
   TForm form;
   LoadedSkin skin("iMetal.skn");
-  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu | biRollUp, false);
+  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu | biRollUp, TbsFrameShows{});
   form.SetClientSize(300, 200);
   form.Show();
   const int height = form.height();
@@ -268,7 +268,7 @@ TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
   // Without either switch the window is shown as it is.
   {
     TForm form;
-    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, TbsFrameShows{});
     form.Show();
     EXPECT_FALSE(frame->AlphaTimer()->isActive());
     EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
@@ -276,7 +276,7 @@ TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
   // AlphaBlend alone: transparent at first, then the value at once.
   {
     TForm form;
-    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, TbsFrameShows{});
     frame->AlphaBlend = true;
     frame->AlphaBlendValue = 200;
     form.Show();
@@ -289,7 +289,7 @@ TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
   // The animation alone: steps of 10 up to fully opaque.
   {
     TForm form;
-    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, TbsFrameShows{});
     frame->AlphaBlendAnimation = true;
     form.Show();
     int ticks = 0;
@@ -333,7 +333,7 @@ TEST(SkinPopupMenu, DisabledItemsReadAsGreyOnLightAndDarkSkins) {
 TEST(SkinFormSystemMenu, AltSpaceOpensItFromTheKeyboard) {
   TForm form;
   LoadedSkin skin("iMetal.skn");
-  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biMinimize, false);
+  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biMinimize, TbsFrameShows{});
   form.SetClientSize(300, 200);
   form.Show();
   bool opened = false;

@@ -282,7 +282,7 @@ struct SkinnedField {
     Form->SetClientSize(300, 200);
     Data = new TbsSkinData(Form);
     Data->SetCompressedStoredSkin(Stored.get());
-    CreateSkinFrame(Form, Data, biSystemMenu, false);
+    CreateSkinFrame(Form, Data, biSystemMenu, TbsFrameShows{});
     Field = new TbsSkinNumericEdit(Form->Client());
     Field->SetBounds(20, 20, 103, 23);
     Field->UseSkinFont = true;  // the record's font and colours
