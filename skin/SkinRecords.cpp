@@ -34,10 +34,14 @@ void Load(const TbsIniTable& ini, const QString& section, const TKeyRow<C> (&row
 namespace {
 using O = TbsDataSkinObject;
 constexpr TKeyRow<O> kObjectKeys[] = {
-    {"hint", &O::Hint},           {"activepictureindex", &O::ActivePictureIndex},
-    {"skinrectinapicture", &O::SkinRectInAPicture}, {"skinrect", &O::SkinRect},
-    {"activeskinrect", &O::ActiveSkinRect}, {"inactiveskinrect", &O::InActiveSkinRect},
-    {"morphing", &O::Morphing},            {"morphkind", &O::MorphKind},
+    {"hint", &O::Hint},
+    {"activepictureindex", &O::ActivePictureIndex},
+    {"skinrectinapicture", &O::SkinRectInAPicture},
+    {"skinrect", &O::SkinRect},
+    {"activeskinrect", &O::ActiveSkinRect},
+    {"inactiveskinrect", &O::InActiveSkinRect},
+    {"morphing", &O::Morphing},
+    {"morphkind", &O::MorphKind},
 };
 static_assert(KeyCount(kObjectKeys) == 8);
 
@@ -51,8 +55,10 @@ static_assert(KeyCount(kButtonKeys) == 2);
 
 using SB = TbsDataSkinStdButton;
 constexpr TKeyRow<SB> kStdButtonKeys[] = {
-    {"command", &SB::Command},  {"restorerect", &SB::RestoreRect},
-    {"restoreactiverect", &SB::RestoreActiveRect}, {"restoredownrect", &SB::RestoreDownRect},
+    {"command", &SB::Command},
+    {"restorerect", &SB::RestoreRect},
+    {"restoreactiverect", &SB::RestoreActiveRect},
+    {"restoredownrect", &SB::RestoreDownRect},
     {"restoreinactiverect", &SB::RestoreInActiveRect},
 };
 static_assert(KeyCount(kStdButtonKeys) == 5);
