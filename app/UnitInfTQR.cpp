@@ -36,7 +36,7 @@ TFormInfTQR::TFormInfTQR(QWidget* parent) : TForm(parent) {
   SetCaption(QStringLiteral("Информация о программе"));
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
-  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biSystemMenu, false);
+  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biSystemMenu, {});
   bsSkinForm1->SetSizeable(true);  // the one window with a sizeable frame
   SetClientSize(455, 413);
 

@@ -29,7 +29,7 @@ TForm_Glav_Moment::TForm_Glav_Moment(QWidget* parent) : TForm(parent) {
   SetCaption(QStringLiteral("Моменты затяжки резьбовых соединений. v.4.2"));
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
-  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, true);
+  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, {.Icon = true, .ObjectHints = true});
   SetClientSize(382, 184);
   bsSkinMessage1 = CreateWindowMessage(this, bsSkinData1);
 

@@ -10,7 +10,7 @@ TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TWorkingForm(parent) {
   SetCaption(QStringLiteral("Окно моментов затяжки пневмоарматуры."));
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
-  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biSystemMenu, false);
+  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biSystemMenu, {});
   SetClientSize(412, 536);
 
   // The picture is a little larger than the client area and is drawn unscaled

@@ -198,7 +198,7 @@ TForm_Calcule::TForm_Calcule(QWidget* parent) : TForm(parent) {
   SetCaption(QStringLiteral("Окно расчёта."));
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
-  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, true);
+  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, {.Icon = true, .ObjectHints = true});
   bsSkinMessage1 = CreateWindowMessage(this, bsSkinData1);
   bsSkinMessage1->setObjectName(QStringLiteral("bsSkinMessage1"));
   SetClientSize(1042, 709);

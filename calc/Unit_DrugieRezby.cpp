@@ -25,7 +25,7 @@ TForm_DrugieRezby::TForm_DrugieRezby(QWidget* parent) : TWorkingForm(parent) {
   SetCaption(QStringLiteral("Другие зезьбы"));
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
-  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, true);
+  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, {.Icon = true, .ObjectHints = true});
   SetClientSize(611, 203);
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };
 

@@ -1,8 +1,6 @@
 #include "forms/TableParts.h"
 
 #include "skin/SkinComboBox.h"
-#include "skin/SkinControl.h"
-#include "skin/SkinData.h"
 #include "skin/SkinEdit.h"
 #include "skin/SkinLabel.h"
 #include "skin/SkinStdLabel.h"
@@ -54,8 +52,3 @@ TbsSkinEdit* MakeResultEdit(QWidget* parent, int left, int top, int width, int h
   return e;
 }
 
-void GiveSkinToControls(QWidget* client, TbsSkinData* data) {
-  for (TbsSkinControl* c : client->findChildren<TbsSkinControl*>()) c->SetSkinData(data);
-  for (TbsSkinStdLabel* l : client->findChildren<TbsSkinStdLabel*>()) l->SetSkinData(data);
-  for (TbsSkinEdit* e : client->findChildren<TbsSkinEdit*>()) e->SetSkinData(data);
-}

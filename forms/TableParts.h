@@ -37,7 +37,3 @@ TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboSpec& row, const QS
 TbsSkinLabel* MakeValueLabel(QWidget* parent, int left, int top, int width, int height);
 // The result field: Arial bold 15 px blue, editable.
 TbsSkinEdit* MakeResultEdit(QWidget* parent, int left, int top, int width, int height);
-
-// Gives every skinned control and label in a window's client area the
-// window's skin.
-void GiveSkinToControls(QWidget* client, TbsSkinData* data);

@@ -63,93 +63,114 @@ TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos) {
   return info;
 }
 
-QImage ReadBmp(QByteArrayView data, qsizetype& pos) {
-  const TBmpInfo info = ReadBmpInfo(data, pos);
-  const auto* file = reinterpret_cast<const uchar*>(data.data()) + pos;
-  const quint32 headerSize = U32(file + 14);
-  const int width = info.Width;
-  const int height = info.Height < 0 ? -info.Height : info.Height;
-  QImage image;
-
-  if (info.Compression != BI_RGB) {
-    // Run-length and bit-field pictures: the platform's decoder, confined to
-    // this file's bytes.
-    const QByteArray slice = QByteArray::fromRawData(data.data() + pos, info.FileSize);
-    image = QImage::fromData(slice, "BMP");
-    if (image.isNull()) Invalid();
-    if (image.depth() > 8 && image.format() != QImage::Format_RGB32)
-      image = image.convertToFormat(QImage::Format_RGB32);
-    pos += info.FileSize;
-    return image;
-  }
-
-  const qint64 row = RowBytes(width, info.BitCount);
-  if (info.PixelOffset < kFileHeader + headerSize || info.PixelOffset > info.FileSize ||
-      row * height > qint64(info.FileSize - info.PixelOffset))
-    Invalid();
-  const uchar* pixels = file + info.PixelOffset;
-  auto source = [&](int y) { return pixels + row * (info.Height < 0 ? y : height - 1 - y); };
-
-  if (info.BitCount <= 8) {
-    image = QImage(width, height, QImage::Format_Indexed8);
-    if (image.isNull()) Invalid();
-    QList<QRgb> table(1 << info.BitCount, qRgb(0, 0, 0));
-    const uchar* c = file + kFileHeader + headerSize;
-    const int entry = headerSize == 12 ? 3 : 4;
-    for (int i = 0; i < info.ColorCount; ++i, c += entry) table[i] = qRgb(c[2], c[1], c[0]);
-    image.setColorTable(table);
-    const int bits = info.BitCount;
-    const int mask = (1 << bits) - 1;
-    for (int y = 0; y < height; ++y) {
-      const uchar* s = source(y);
-      uchar* d = image.scanLine(y);
-      if (bits == 8) {
-        std::memcpy(d, s, size_t(width));
-        continue;
-      }
-      for (int x = 0; x < width; ++x) {
-        const int bit = x * bits;
-        d[x] = uchar((s[bit >> 3] >> (8 - bits - (bit & 7))) & mask);
-      }
-    }
-    pos += info.FileSize;
-    return image;
-  }
-
-  image = QImage(width, height, QImage::Format_RGB32);
+namespace {
+// Run-length and bit-field pictures: the platform's decoder, confined to
+// this file's bytes.
+QImage DecodeCompressed(QByteArrayView data, qsizetype pos, const TBmpInfo& info) {
+  const QByteArray slice = QByteArray::fromRawData(data.data() + pos, info.FileSize);
+  QImage image = QImage::fromData(slice, "BMP");
   if (image.isNull()) Invalid();
-  for (int y = 0; y < height; ++y) {
-    const uchar* s = source(y);
+  if (image.depth() > 8 && image.format() != QImage::Format_RGB32)
+    image = image.convertToFormat(QImage::Format_RGB32);
+  return image;
+}
+
+// The pixel rows of an uncompressed picture, top row first whichever way the
+// file stores them.
+struct TBmpRows {
+  const uchar* Pixels;
+  qint64 RowBytes;
+  int Width, Height;
+  bool TopDown;
+  const uchar* operator()(int y) const { return Pixels + RowBytes * (TopDown ? y : Height - 1 - y); }
+};
+
+// 1, 4 and 8 bits: indices into the file's colour table (3-byte entries
+// after the old 12-byte header, 4-byte ones otherwise).
+QImage DecodeIndexed(const uchar* colorTable, int entryBytes, const TBmpInfo& info, const TBmpRows& rows) {
+  QImage image(rows.Width, rows.Height, QImage::Format_Indexed8);
+  if (image.isNull()) Invalid();
+  QList<QRgb> table(1 << info.BitCount, qRgb(0, 0, 0));
+  const uchar* c = colorTable;
+  for (int i = 0; i < info.ColorCount; ++i, c += entryBytes) table[i] = qRgb(c[2], c[1], c[0]);
+  image.setColorTable(table);
+  const int bits = info.BitCount;
+  const int mask = (1 << bits) - 1;
+  for (int y = 0; y < rows.Height; ++y) {
+    const uchar* s = rows(y);
+    uchar* d = image.scanLine(y);
+    if (bits == 8) {
+      std::memcpy(d, s, size_t(rows.Width));
+      continue;
+    }
+    for (int x = 0; x < rows.Width; ++x) {
+      const int bit = x * bits;
+      d[x] = uchar((s[bit >> 3] >> (8 - bits - (bit & 7))) & mask);
+    }
+  }
+  return image;
+}
+
+void DecodeRow24(const uchar* s, QRgb* d, int width) {
+  // Four pixels from three little-endian words: B G R B | G R B G | R B G R.
+  int x = 0;
+  for (; x + 4 <= width; x += 4, s += 12) {
+    quint32 a, b, c;
+    std::memcpy(&a, s, 4);
+    std::memcpy(&b, s + 4, 4);
+    std::memcpy(&c, s + 8, 4);
+    d[x] = 0xFF000000u | (a & 0xFFFFFFu);
+    d[x + 1] = 0xFF000000u | (a >> 24) | ((b & 0xFFFFu) << 8);
+    d[x + 2] = 0xFF000000u | (b >> 16) | ((c & 0xFFu) << 16);
+    d[x + 3] = 0xFF000000u | (c >> 8);
+  }
+  for (; x < width; ++x, s += 3) d[x] = qRgb(s[2], s[1], s[0]);
+}
+
+// 16 (five bits per channel), 24 and 32 bits: colours as they are.
+QImage DecodeDirect(int bitCount, const TBmpRows& rows) {
+  QImage image(rows.Width, rows.Height, QImage::Format_RGB32);
+  if (image.isNull()) Invalid();
+  for (int y = 0; y < rows.Height; ++y) {
+    const uchar* s = rows(y);
     auto* d = reinterpret_cast<QRgb*>(image.scanLine(y));
-    switch (info.BitCount) {
-      case 24: {
-        // Four pixels from three little-endian words: B G R B | G R B G | R B G R.
-        int x = 0;
-        for (; x + 4 <= width; x += 4, s += 12) {
-          quint32 a, b, c;
-          std::memcpy(&a, s, 4);
-          std::memcpy(&b, s + 4, 4);
-          std::memcpy(&c, s + 8, 4);
-          d[x] = 0xFF000000u | (a & 0xFFFFFFu);
-          d[x + 1] = 0xFF000000u | (a >> 24) | ((b & 0xFFFFu) << 8);
-          d[x + 2] = 0xFF000000u | (b >> 16) | ((c & 0xFFu) << 16);
-          d[x + 3] = 0xFF000000u | (c >> 8);
-        }
-        for (; x < width; ++x, s += 3) d[x] = qRgb(s[2], s[1], s[0]);
+    switch (bitCount) {
+      case 24:
+        DecodeRow24(s, d, rows.Width);
         break;
-      }
       case 32:
-        for (int x = 0; x < width; ++x, s += 4) d[x] = qRgb(s[2], s[1], s[0]);
+        for (int x = 0; x < rows.Width; ++x, s += 4) d[x] = qRgb(s[2], s[1], s[0]);
         break;
-      default: {  // 16: five bits per channel
-        for (int x = 0; x < width; ++x, s += 2) {
+      default:
+        for (int x = 0; x < rows.Width; ++x, s += 2) {
           const int v = s[0] | (s[1] << 8);
           const int r = (v >> 10) & 31, g = (v >> 5) & 31, b = v & 31;
           d[x] = qRgb(r << 3 | r >> 2, g << 3 | g >> 2, b << 3 | b >> 2);
         }
-      }
     }
   }
+  return image;
+}
+}  // namespace
+
+QImage ReadBmp(QByteArrayView data, qsizetype& pos) {
+  const TBmpInfo info = ReadBmpInfo(data, pos);
+  if (info.Compression != BI_RGB) {
+    QImage image = DecodeCompressed(data, pos, info);
+    pos += info.FileSize;
+    return image;
+  }
+  const auto* file = reinterpret_cast<const uchar*>(data.data()) + pos;
+  const quint32 headerSize = U32(file + 14);
+  const qint64 row = RowBytes(info.Width, info.BitCount);
+  const int height = info.Height < 0 ? -info.Height : info.Height;
+  if (info.PixelOffset < kFileHeader + headerSize || info.PixelOffset > info.FileSize ||
+      row * height > qint64(info.FileSize - info.PixelOffset))
+    Invalid();
+  const TBmpRows rows{file + info.PixelOffset, row, info.Width, height, info.Height < 0};
+  QImage image = info.BitCount <= 8
+                     ? DecodeIndexed(file + kFileHeader + headerSize, headerSize == 12 ? 3 : 4, info, rows)
+                     : DecodeDirect(info.BitCount, rows);
   pos += info.FileSize;
   return image;
 }

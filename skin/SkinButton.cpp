@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace {
 constexpr TColor kPlainNavy = 8388608;        // frame of the active and pressed looks
@@ -37,70 +38,49 @@ QChar AcceleratorOf(const QString& caption) {
   return {};
 }
 
+namespace {
+// Glyph and text along one axis of the client area (start, extent): as a
+// block centred on the middle when `margin` is -1, else the glyph `margin`
+// pixels in from the near edge (glyph first) or the far edge, the text
+// `spacing` pixels beyond it. Returns the glyph's and the text's positions.
+std::pair<int, int> PlaceAlong(int start, int extent, int glyph, int text, int margin, int spacing,
+                               bool glyphFirst) {
+  if (margin < 0) {
+    const int middle = start + extent / 2;
+    const int half = (glyph + text + spacing) / 2;
+    if (glyphFirst) return {middle - half, middle + half - text};
+    return {middle + half - glyph, middle - half};
+  }
+  if (glyphFirst) return {start + margin, start + margin + glyph + spacing};
+  const int g = start + extent - glyph - margin;
+  return {g, g - spacing - text};
+}
+}  // namespace
+
 TbsGlyphTextPlacement PlaceGlyphAndText(const QRect& client, QSize glyph, QSize text, int margin,
                                         int spacing, TbsButtonLayout layout) {
-  // Centre of the client rectangle, as the integer halves of its extent.
-  const int cx = client.left() + client.width() / 2;
-  const int cy = client.top() + client.height() / 2;
-  const int gw = glyph.width(), gh = glyph.height();
-  const int tw = text.width(), th = text.height();
+  // Along the layout's axis by PlaceAlong; across it each centred on the
+  // client rectangle's middle (the integer half of its extent).
+  const bool glyphFirst = layout == TbsButtonLayout::blGlyphLeft || layout == TbsButtonLayout::blGlyphTop;
   TbsGlyphTextPlacement r;
-  int gx = 0, gy = 0, tx = 0, ty = 0;
-  const bool horizontal = layout == TbsButtonLayout::blGlyphLeft || layout == TbsButtonLayout::blGlyphRight;
-  if (horizontal) {
-    gy = cy - gh / 2;
-    ty = cy - th / 2;
+  if (layout == TbsButtonLayout::blGlyphLeft || layout == TbsButtonLayout::blGlyphRight) {
+    const int cy = client.top() + client.height() / 2;
+    const auto [gx, tx] =
+        PlaceAlong(client.left(), client.width(), glyph.width(), text.width(), margin, spacing, glyphFirst);
+    r.Glyph = QPoint(gx, cy - glyph.height() / 2);
+    r.Text = QRect(tx, cy - text.height() / 2, text.width(), text.height());
   } else {
-    gx = cx - gw / 2;
-    tx = cx - tw / 2;
+    const int cx = client.left() + client.width() / 2;
+    const auto [gy, ty] =
+        PlaceAlong(client.top(), client.height(), glyph.height(), text.height(), margin, spacing, glyphFirst);
+    r.Glyph = QPoint(cx - glyph.width() / 2, gy);
+    r.Text = QRect(cx - text.width() / 2, ty, text.width(), text.height());
   }
-  if (margin < 0) {
-    if (horizontal) {
-      const int half = (gw + tw + spacing) / 2;
-      if (layout == TbsButtonLayout::blGlyphLeft) {
-        gx = cx - half;
-        tx = cx + half - tw;
-      } else {
-        tx = cx - half;
-        gx = cx + half - gw;
-      }
-    } else {
-      const int half = (th + gh + spacing) / 2;
-      if (layout == TbsButtonLayout::blGlyphTop) {
-        gy = cy - half;
-        ty = cy + half - th;
-      } else {
-        ty = cy - half;
-        gy = cy + half - gh;
-      }
-    }
-  } else {
-    switch (layout) {
-      case TbsButtonLayout::blGlyphLeft:
-        gx = client.left() + margin;
-        tx = gx + gw + spacing;
-        break;
-      case TbsButtonLayout::blGlyphRight:
-        gx = client.left() + client.width() - gw - margin;
-        tx = gx - spacing - tw;
-        break;
-      case TbsButtonLayout::blGlyphTop:
-        gy = client.top() + margin;
-        ty = gy + gh + spacing;
-        break;
-      case TbsButtonLayout::blGlyphBottom:
-        gy = client.top() + client.height() - gh - margin;
-        ty = gy - spacing - th;
-        break;
-    }
-  }
-  r.Glyph = QPoint(gx, gy);
-  r.Text = QRect(tx, ty, tw, th);
   return r;
 }
 
 TbsSkinButton::TbsSkinButton(QWidget* parent)
-    : TbsSkinCustomControl(parent, QStringLiteral("button")),
+    : TbsSkinCustomControl(parent, QStringLiteral("button"), IsRecordOf<TbsDataSkinButtonControl>),
       FRepeatTimer(new QTimer(this)),
       FMorphTimer(new QTimer(this)) {
   resize(75, 25);
@@ -143,8 +123,12 @@ void TbsSkinButton::SetGroupIndex(int value) {
 
 void TbsSkinButton::SetDown(bool value) {
   if (FDown == value) return;
-  FDown = value;
+  ChangeDown(value);
   if (FDown && FGroupIndex != 0) ReleaseGroup();
+}
+
+void TbsSkinButton::ChangeDown(bool value) {
+  FDown = value;
   DownChanged();
   update();
 }
@@ -153,11 +137,7 @@ void TbsSkinButton::ReleaseGroup() {
   if (FGroupIndex == 0 || !parentWidget()) return;
   const auto siblings = parentWidget()->findChildren<TbsSkinButton*>(Qt::FindDirectChildrenOnly);
   for (TbsSkinButton* b : siblings) {
-    if (b != this && b->FGroupIndex == FGroupIndex && b->FDown) {
-      b->FDown = false;
-      b->DownChanged();
-      b->update();
-    }
+    if (b != this && b->FGroupIndex == FGroupIndex && b->FDown) b->ChangeDown(false);
   }
 }
 
@@ -179,23 +159,15 @@ void TbsSkinButton::mousePressEvent(QMouseEvent* event) {
   if (FCanFocused) setFocus(Qt::MouseFocusReason);
   FMousePressed = true;
   if (FGroupIndex == 0) {
-    if (!FDown) {
-      FDown = true;
-      DownChanged();
-      update();
-    }
+    if (!FDown) ChangeDown(true);
     if (RepeatMode) FRepeatTimer->start(RepeatInterval);
   } else {
     if (FDown && AllowAllUp) {
-      FDown = false;
-      DownChanged();
-      update();
+      ChangeDown(false);
       ButtonClick();
     } else if (!FDown) {
-      FDown = true;
+      ChangeDown(true);
       ReleaseGroup();
-      DownChanged();
-      update();
       ButtonClick();
     }
   }
@@ -210,9 +182,7 @@ void TbsSkinButton::mouseReleaseEvent(QMouseEvent* event) {
   if (FGroupIndex != 0) return;
   StopRepeat();
   const bool wasDown = FDown;
-  FDown = false;
-  DownChanged();
-  update();
+  ChangeDown(false);
   if (wasDown && rect().contains(event->position().toPoint())) ButtonClick();
 }
 
@@ -253,9 +223,7 @@ void TbsSkinButton::keyPressEvent(QKeyEvent* event) {
       }
       FSpacePressed = true;
       if (FGroupIndex == 0) {
-        FDown = true;
-        DownChanged();
-        update();
+        ChangeDown(true);
         if (RepeatMode) {
           ButtonClick();
           FRepeatTimer->start(RepeatInterval);
@@ -280,9 +248,7 @@ void TbsSkinButton::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
     if (FGroupIndex == 0) {
       StopRepeat();
-      FDown = false;
-      DownChanged();
-      update();
+      ChangeDown(false);
       ButtonClick();
     } else if (!FDown || AllowAllUp) {
       SetDown(!FDown);

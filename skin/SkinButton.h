@@ -73,11 +73,6 @@ public:
   // The record asks for morphing, the skin is loaded and its effects are on.
   bool MorphingEnabled() const;
 
-  // Client rectangle of the skin image at the current size: with UseSkinSize
-  // off and a skin of mode 2 or 3 the image grows around the client
-  // rectangle's corners, and so does the client rectangle.
-  TRect SkinClientRect() const override;
-
   // TDialogKeyTarget
   bool IsDefaultTarget() const override { return Default; }
   bool IsCancelTarget() const override { return Cancel; }
@@ -90,8 +85,9 @@ protected:
   // the last two), then glyph, caption and focus rectangle.
   bool DrawSkin(QImage& image) override;
   bool FollowsSkinSize() const override { return UseSkinSize; }
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
-  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
+  // With UseSkinSize off a skin of rmAcross or rmDown grows around its
+  // client rectangle.
+  bool GrowsAroundClient() const override;
   // Glyph and caption into the client rectangle with the given font and text colour.
   void DrawGlyphAndText(QPainter& p, const QRect& client, const TFont& font, const QColor& textColor,
                         bool shifted);
@@ -114,8 +110,9 @@ private:
   // Drawn pressed: down, and the mouse over it, or focused without a mouse
   // button held, or latched in a group.
   bool ShowsPressed() const;
-  bool GrowsAroundClient() const;
   const TbsDataSkinButtonControl* ButtonRecord() const;
+  // Sets the pressed state, lets the morph follow it and repaints.
+  void ChangeDown(bool value);
   // Going down puts k at 1 and stops the morph; coming up lets it run again.
   void DownChanged();
   // Starts moving k towards the look the button should have now.

@@ -14,30 +14,12 @@ bool TbsSkinButton::ShowsPressed() const {
   return FDown && (FMouseIn || (hasFocus() && !FMousePressed) || FGroupIndex != 0);
 }
 
-bool TbsSkinButton::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinButtonControl*>(record) != nullptr;
-}
-
 const TbsDataSkinButtonControl* TbsSkinButton::ButtonRecord() const {
-  if (FIndex < 0 || !FSkinData) return nullptr;
-  return dynamic_cast<const TbsDataSkinButtonControl*>(FSkinData->Control(FIndex));
+  return RecordAs<TbsDataSkinButtonControl>();
 }
 
 bool TbsSkinButton::GrowsAroundClient() const {
   return !UseSkinSize && (FResizeMode == TbsResizeMode::rmAcross || FResizeMode == TbsResizeMode::rmDown);
-}
-
-QImage TbsSkinButton::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
-  // The mask goes through here too, so the region always fits the image.
-  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
-  return TbsSkinCustomControl::ComposeBody(piece, size, background);
-}
-
-TRect TbsSkinButton::SkinClientRect() const {
-  if (!GrowsAroundClient()) return TbsSkinCustomControl::SkinClientRect();
-  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
-  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size())
-      .ClientRect;
 }
 
 bool TbsSkinButton::MorphingEnabled() const {
@@ -87,7 +69,7 @@ bool TbsSkinButton::DrawSkin(QImage& image) {
   const bool pressed = !disabledLook && ShowsPressed();
   const bool active = !disabledLook && !pressed && IsActive();
   TRect rect = FSkinRect;
-  TColor color = record->FontColor;
+  TColor color = record->Font.Color;
   if (disabledLook) {
     rect = record->DisabledSkinRect;
   } else if (pressed) {
@@ -116,13 +98,8 @@ bool TbsSkinButton::DrawSkin(QImage& image) {
   QPainter p(&image);
   PutImage(p, body);
 
-  TFont font = DefaultFont;
-  if (UseSkinFont) {
-    // Name, height and style from the skin; the character set stays ours.
-    font.Name = record->FontName;
-    font.Height = record->FontHeight;
-    font.Style = record->FontStyle;
-  }
+  // Name, height and style from the skin; the character set stays ours.
+  const TFont font = record->Font.AppliedTo(DefaultFont, UseSkinFont);
   const QRect client = SkinClientRect().ToQRect();
   DrawGlyphAndText(p, client, font, ToQColor(color), pressed);
   if (record->ShowFocus && hasFocus() && !client.isEmpty()) {

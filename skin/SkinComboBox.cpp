@@ -34,7 +34,8 @@ void DrawComboArrow(QPainter& p, const QRect& r, const QColor& color, bool up) {
 // --- TbsSkinComboBox ------------------------------------------------------------
 
 TbsSkinComboBox::TbsSkinComboBox(QWidget* parent)
-    : TbsSkinCustomControl(parent, QStringLiteral("combobox")), FListBox(new TbsPopupListBox(this)) {
+    : TbsSkinCustomControl(parent, QStringLiteral("combobox"), IsRecordOf<TbsDataSkinComboBox>),
+      FListBox(new TbsPopupListBox(this)) {
   resize(120, 20);
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);

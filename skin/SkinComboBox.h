@@ -169,17 +169,16 @@ public:
   bool ButtonPressed() const { return FButtonPressed; }
 
   void SetSkinData(TbsSkinData* data) override;
-  void LookUpRecord() override;
   void SkinWillChange() override;
   void SkinChanged() override;
-  TRect SkinClientRect() const override;
 
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   bool FollowsSkinSize() const override { return UseSkinSize; }
-  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
+  // Not following the skin's size, the control keeps the record's borders
+  // around its client rectangle and stretches everything between.
+  bool GrowsAroundClient() const override { return !UseSkinSize; }
 
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -217,6 +216,5 @@ private:
   bool FMouseIn = false;
   bool FMouseInButton = false;
   bool FButtonPressed = false;
-  bool FSkinSuspended = false;  // between the two skin notices
   TbsPopupListBox* FListBox;
 };

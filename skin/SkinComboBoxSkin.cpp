@@ -64,14 +64,9 @@ bool HasGlyph(const QImage& image) {
 
 // --- Record and areas ----------------------------------------------------------------
 
-bool TbsSkinComboBox::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinComboBox*>(record) != nullptr;
-}
-
 const TbsDataSkinComboBox* TbsSkinComboBox::ComboRecord() const {
-  if (FIndex < 0 || !FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone)
-    return nullptr;
-  return dynamic_cast<const TbsDataSkinComboBox*>(FSkinData->Control(FIndex));
+  if (!FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
+  return RecordAs<TbsDataSkinComboBox>();
 }
 
 const TbsDataSkinCustomControl* TbsSkinComboBox::DropButtonRecord() const {
@@ -81,19 +76,6 @@ const TbsDataSkinCustomControl* TbsSkinComboBox::DropButtonRecord() const {
     if (r && !r->SkinRect.IsEmpty() && !FSkinData->ActivePicture(r->PictureIndex).isNull()) return r;
   }
   return nullptr;
-}
-
-QImage TbsSkinComboBox::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
-  // Not following the skin's size, the control keeps the record's borders
-  // around its client rectangle and stretches everything between.
-  if (!UseSkinSize) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
-  return TbsSkinCustomControl::ComposeBody(piece, size, background);
-}
-
-TRect TbsSkinComboBox::SkinClientRect() const {
-  if (UseSkinSize) return TbsSkinCustomControl::SkinClientRect();
-  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
-  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size()).ClientRect;
 }
 
 QRect TbsSkinComboBox::ButtonRect() const {
@@ -126,20 +108,13 @@ void TbsSkinComboBox::SetSkinData(TbsSkinData* data) {
   FListBox->SetSkinData(data);
 }
 
-void TbsSkinComboBox::LookUpRecord() {
-  TbsSkinCustomControl::LookUpRecord();
-  if (FSkinSuspended) FIndex = -1;
-}
-
 void TbsSkinComboBox::SkinWillChange() {
-  FSkinSuspended = true;
   TbsSkinCustomControl::SkinWillChange();
   FListBox->SkinWillChange();
   update();
 }
 
 void TbsSkinComboBox::SkinChanged() {
-  FSkinSuspended = false;
   TbsSkinCustomControl::SkinChanged();
   const TbsDataSkinComboBox* record = ComboRecord();
   FListBox->SetListBoxName(record ? record->ListBoxName : QString());
@@ -207,17 +182,12 @@ bool TbsSkinComboBox::DrawSkin(QImage& image) {
     }
   }
   if (!FText.isEmpty() && !textArea.isEmpty()) {
-    TFont font = DefaultFont;
-    if (UseSkinFont) {
-      // Name, height and style from the skin; the character set stays ours.
-      font.Name = record->FontName;
-      font.Height = record->FontHeight;
-      font.Style = record->FontStyle;
-    }
+    // Name, height and style from the skin; the character set stays ours.
+    const TFont font = record->Font.AppliedTo(DefaultFont, UseSkinFont);
     const TColor color = !isEnabled() ? clGrayText
                          : focused    ? record->FocusFontColor
                          : FMouseIn   ? record->ActiveFontColor
-                                      : record->FontColor;
+                                      : record->Font.Color;
     p.save();
     p.setClipRect(textArea);
     p.setFont(ToQFont(font));
@@ -235,7 +205,7 @@ bool TbsSkinComboBox::DrawSkin(QImage& image) {
     if (!HasGlyph(button)) {
       const bool pressed = FButtonPressed && FMouseInButton;
       DrawComboArrow(p, b.translated(pressed ? 1 : 0, pressed ? 1 : 0),
-                     ToQColor(isEnabled() ? record->FontColor : clGrayText));
+                     ToQColor(isEnabled() ? record->Font.Color : clGrayText));
     }
   }
   return true;

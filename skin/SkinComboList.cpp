@@ -64,13 +64,7 @@ const TbsDataSkinListBox* TbsPopupListBox::ListRecord() const {
 QFont TbsPopupListBox::DrawFont() const {
   const TbsDataSkinListBox* r = ListRecord();
   if (!r) return ItemFont;
-  TFont font = DefaultFont;
-  if (UseSkinFont) {
-    font.Name = r->FontName;
-    font.Height = r->FontHeight;
-    font.Style = r->FontStyle;
-  }
-  return ToQFont(font);
+  return ToQFont(r->Font.AppliedTo(DefaultFont, UseSkinFont));
 }
 
 QMargins TbsPopupListBox::Borders() const {
@@ -221,7 +215,7 @@ void TbsPopupListBox::PaintSkin(QPainter& p, const TbsDataSkinListBox& r) const 
   for (int i = FTopIndex; i < FItems.size() && i < FTopIndex + FRows; ++i) {
     const QRect item = ItemRect(i);
     TRect from = r.ItemRect;
-    TColor color = r.FontColor;
+    TColor color = r.Font.Color;
     if (i == FItemIndex) {
       from = r.FocusItemRect.IsEmpty() ? r.ItemRect : r.FocusItemRect;
       color = r.FocusFontColor;

@@ -71,25 +71,25 @@ struct TbsPieceGeometry {
 };
 
 // The resize mode of a record; the first rule that holds wins:
-//   none  the skin rectangle has no area;
-//   1     the right-bottom point has x != 0 and y != 0;
-//   2     the right-top point is not 0,0;
-//   3     the left-bottom point is not 0,0;
-//   0     otherwise.
+//   rmNone    the skin rectangle has no area;
+//   rmFree    the right-bottom point has x != 0 and y != 0;
+//   rmAcross  the right-top point is not 0,0;
+//   rmDown    the left-bottom point is not 0,0;
+//   rmFixed   otherwise.
 TbsResizeMode ResizeModeOf(const TRect& skinRect, const TbsCornerPoints& points);
 
-// The size the skin allows for a requested size: mode 1 any size, mode 2 the
-// skin's height, mode 3 the skin's width, mode 0 the skin's size; with no
-// mode the request stands.
+// The size the skin allows for a requested size: rmFree any size, rmAcross
+// the skin's height, rmDown the skin's width, rmFixed the skin's size; with
+// rmNone the request stands.
 QSize SkinSizeFor(TbsResizeMode mode, QSize skin, QSize requested);
 
 // The corner points and client rectangle at `size`, with dw, dh the
 // differences from the skin size:
-//   mode 1: right-top x + dw, left-bottom y + dh, right-bottom + (dw, dh),
-//           client right + dw, client bottom + dh;
-//   mode 2: right-top x + dw, client right + dw;
-//   mode 3: left-bottom y + dh, client bottom + dh;
-//   mode 0 and none: as they are.
+//   rmFree:   right-top x + dw, left-bottom y + dh, right-bottom + (dw, dh),
+//             client right + dw, client bottom + dh;
+//   rmAcross: right-top x + dw, client right + dw;
+//   rmDown:   left-bottom y + dh, client bottom + dh;
+//   rmFixed and rmNone: as they are.
 TbsPieceGeometry GeometryForSize(TbsResizeMode mode, QSize skin, const TbsPieceLayout& layout, QSize size);
 
 // The layout of a button whose size the skin does not dictate: the client
@@ -160,11 +160,11 @@ QImage ComposeAcross(const QImage& piece, int leftEnd, int rightStart, bool stre
 QImage ComposeDown(const QImage& piece, int topEnd, int bottomStart, bool stretch, QSize size,
                    QRgb background = 0);
 
-// A piece composed at `size` by a resize mode: mode 1 nine pieces with the
-// geometry for the size; mode 2 three pieces across between the left-top and
-// right-top points' x; mode 3 three pieces down between the left-top and
-// left-bottom points' y; mode 0 the piece as it lies. What the pieces do not
-// cover keeps `background`; with no mode the image is all `background`.
+// A piece composed at `size` by a resize mode: rmFree nine pieces with the
+// geometry for the size; rmAcross three pieces across between the left-top
+// and right-top points' x; rmDown three pieces down between the left-top and
+// left-bottom points' y; rmFixed the piece as it lies. What the pieces do not
+// cover keeps `background`; with rmNone the image is all `background`.
 QImage ComposeByMode(const QImage& piece, TbsResizeMode mode, const TbsPieceLayout& layout, QSize size,
                      QRgb background = 0);
 
@@ -174,8 +174,8 @@ QImage ComposeByMode(const QImage& piece, TbsResizeMode mode, const TbsPieceLayo
 // 9 right, 2 top and 2 bottom around a 257 x 31 middle.
 QImage ComposeClientCorners(const QImage& piece, const TRect& clientRect, QSize size, QRgb background = 0);
 
-// A piece at a size its skin does not dictate: a record of mode 1 composes by
-// its own nine pieces, one of no mode gives all `background`, any other
+// A piece at a size its skin does not dictate: a record of rmFree composes by
+// its own nine pieces, one of rmNone gives all `background`, any other
 // keeps its borders around its client rectangle (ComposeClientCorners).
 QImage ComposeFreely(const QImage& piece, TbsResizeMode mode, const TbsPieceLayout& layout, QSize size,
                      QRgb background = 0);

@@ -24,12 +24,17 @@ void TbsSkinControl::SetSkinDataName(const QString& name) {
 }
 
 void TbsSkinControl::LookUpRecord() {
-  FIndex = (FSkinData && !FSkinData->Empty()) ? FSkinData->FindControlIndex(FSkinDataName) : -1;
+  const bool loaded = FSkinData && !FSkinData->Empty() && !FSkinSuspended;
+  FIndex = loaded ? FSkinData->FindControlIndex(FSkinDataName) : -1;
 }
 
-void TbsSkinControl::SkinWillChange() { FIndex = -1; }
+void TbsSkinControl::SkinWillChange() {
+  FSkinSuspended = true;
+  FIndex = -1;
+}
 
 void TbsSkinControl::SkinChanged() {
+  FSkinSuspended = false;
   LookUpRecord();
   update();
 }
@@ -43,15 +48,11 @@ void TbsSkinCustomControl::SetSkinData(TbsSkinData* data) {
   if (!data || data->Empty()) UpdateRegion();
 }
 
-bool TbsSkinCustomControl::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinCustomControl*>(record) != nullptr;
-}
-
 void TbsSkinCustomControl::LookUpRecord() {
   TbsSkinControl::LookUpRecord();
   const TbsDataSkinControl* found = FIndex >= 0 ? FSkinData->Control(FIndex) : nullptr;
   const auto* record = dynamic_cast<const TbsDataSkinCustomControl*>(found);
-  if (!record || !AcceptsRecord(found)) {
+  if (!record || !FAccepts(found)) {
     FIndex = -1;
     FPicture = FMaskPicture = QImage();
     FSkinRect = TRect();
@@ -73,6 +74,7 @@ void TbsSkinCustomControl::SkinWillChange() {
 }
 
 void TbsSkinCustomControl::SkinChanged() {
+  FSkinSuspended = false;
   LookUpRecord();
   if (FIndex < 0) {
     if (DefaultWidth > 0) resize(DefaultWidth, height());
@@ -89,10 +91,14 @@ void TbsSkinCustomControl::SkinChanged() {
 
 TRect TbsSkinCustomControl::SkinClientRect() const {
   const QSize skin(FSkinRect.Width(), FSkinRect.Height());
+  if (GrowsAroundClient())
+    return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size()).ClientRect;
   return GeometryForSize(FResizeMode, skin, FLayout, size()).ClientRect;
 }
 
 QImage TbsSkinCustomControl::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
+  // The mask goes through here too, so the region always fits the body.
+  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
   return ComposeByMode(piece, FResizeMode, FLayout, size, background);
 }
 

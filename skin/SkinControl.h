@@ -8,25 +8,29 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "skin/SkinClient.h"
 #include "skin/SkinCompose.h"
 #include "skin/SkinData.h"
 
-class TbsSkinControl : public QWidget {
+class TbsSkinControl : public QWidget, public TbsSkinClient {
   Q_OBJECT
+  Q_INTERFACES(TbsSkinClient)
 public:
   explicit TbsSkinControl(QWidget* parent, const QString& skinDataName);
 
-  TbsSkinData* SkinData() const { return FSkinData; }
-  virtual void SetSkinData(TbsSkinData* data);
+  TbsSkinData* SkinData() const override { return FSkinData; }
+  void SetSkinData(TbsSkinData* data) override;
   QString SkinDataName() const { return FSkinDataName; }
   void SetSkinDataName(const QString& name);
 
   // Index of the record in use, -1 when none.
   int RecordIndex() const { return FIndex; }
 
+  // Finds the record by SkinDataName; none from SkinWillChange until
+  // SkinChanged, so that the control keeps its plain look in between.
   virtual void LookUpRecord();
-  virtual void SkinWillChange();  // skin about to change: plain look until it has
-  virtual void SkinChanged();     // skin changed: look the record up again
+  void SkinWillChange() override;
+  void SkinChanged() override;
 
   // Places the control in its parent's (client) coordinates.
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
@@ -45,12 +49,24 @@ protected:
   QPointer<TbsSkinData> FSkinData;
   QString FSkinDataName;
   int FIndex = -1;
+  bool FSkinSuspended = false;  // between the two skin notices
 };
+
+// Which records give a control its look: a test of the record's class.
+using TbsRecordTest = bool (*)(const TbsDataSkinControl* record);
+template <class R>
+bool IsRecordOf(const TbsDataSkinControl* record) {
+  return dynamic_cast<const R*>(record) != nullptr;
+}
 
 class TbsSkinCustomControl : public TbsSkinControl {
   Q_OBJECT
 public:
-  using TbsSkinControl::TbsSkinControl;
+  // A control of the record name `skinDataName` whose look comes only from a
+  // record that passes `accepts` (by default any TbsDataSkinCustomControl).
+  TbsSkinCustomControl(QWidget* parent, const QString& skinDataName,
+                       TbsRecordTest accepts = IsRecordOf<TbsDataSkinCustomControl>)
+      : TbsSkinControl(parent, skinDataName), FAccepts(accepts) {}
 
   TFont DefaultFont = TFont::Make(QStringLiteral("Arial"), 14, 0);
   int DefaultWidth = 0;
@@ -66,8 +82,8 @@ public:
   // Finds the record and copies its look: picture ("pictureindex"), mask
   // ("maskpictureindex"; none when out of range), skin rectangle, corner
   // points, client rectangle and stretch flags; then the resize mode. A
-  // record that is no TbsDataSkinCustomControl (or not of the class the
-  // control needs) counts as no record at all.
+  // record that is no TbsDataSkinCustomControl, or not of the class the
+  // control accepts, counts as no record at all.
   void LookUpRecord() override;
   void SkinWillChange() override;
   // Looks the record up; without one applies DefaultWidth / DefaultHeight,
@@ -81,7 +97,8 @@ public:
   const QImage& SkinMaskPicture() const { return FMaskPicture; }
   const TRect& SkinRect() const { return FSkinRect; }
   const TbsPieceLayout& SkinLayout() const { return FLayout; }
-  // The client rectangle of the skin image at the control's current size.
+  // The client rectangle of the skin image at the control's current size:
+  // moved by the resize mode, or grown with the body around it.
   virtual TRect SkinClientRect() const;
 
   // The record's piece `rect` of the picture composed at `size` the way the
@@ -96,12 +113,21 @@ public:
 
 protected:
   // Whether the record's resize mode dictates the control's size (the skin
-  // size rule also runs in mode 1, which allows any size).
+  // size rule also runs in rmFree, which allows any size).
   virtual bool FollowsSkinSize() const { return false; }
-  // Whether a record of this class gives the control its look.
-  virtual bool AcceptsRecord(const TbsDataSkinControl* record) const;
-  // The body composition: the piece by the resize mode.
-  virtual QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const;
+  // Whether the body grows around the record's client rectangle, its
+  // borders kept and all between stretched, as a push button's does at a
+  // size its skin does not dictate; otherwise it is composed by the resize
+  // mode.
+  virtual bool GrowsAroundClient() const { return false; }
+  // The record in use as class R, or null.
+  template <class R>
+  const R* RecordAs() const {
+    return FIndex >= 0 && FSkinData ? dynamic_cast<const R*>(FSkinData->Control(FIndex)) : nullptr;
+  }
+  // The body composition: the piece grown around its client rectangle, or by
+  // the resize mode.
+  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const;
 
   void resizeEvent(QResizeEvent* event) override;
 
@@ -109,4 +135,7 @@ protected:
   TRect FSkinRect;
   TbsPieceLayout FLayout;
   TbsResizeMode FResizeMode = TbsResizeMode::rmNone;
+
+private:
+  TbsRecordTest FAccepts;
 };

@@ -20,10 +20,7 @@ TbsEditLook TbsEditLook::From(const TbsSkinData* data, const QString& name) {
   look.ActiveSkinRect = record->ActiveSkinRect;
   look.Layout = PieceLayoutOf(*record);
   look.Mode = ResizeModeOf(look.SkinRect, look.Layout.Points);
-  look.FontName = record->FontName;
-  look.FontHeight = record->FontHeight;
-  look.FontStyle = record->FontStyle;
-  look.FontColor = record->FontColor;
+  look.SkinFont = record->Font;
   look.ActiveFontColor = record->ActiveFontColor;
   look.DisabledFontColor = record->DisabledFontColor;
   if (!look.Valid()) look = TbsEditLook();
@@ -57,17 +54,11 @@ QRect TbsEditLook::TextArea(QSize size, const QFont& font) const {
 TColor TbsEditLook::TextColor(bool enabled, bool active, const TFont& own, bool useSkinFont) const {
   if (!enabled) return DisabledFontColor;
   if (!useSkinFont) return own.Color;
-  return active && HasActiveImage() ? ActiveFontColor : FontColor;
+  return active && HasActiveImage() ? ActiveFontColor : SkinFont.Color;
 }
 
 TFont TbsEditLook::Font(const TFont& own, bool useSkinFont) const {
-  TFont font = own;
-  if (useSkinFont && Valid()) {
-    font.Name = FontName;
-    font.Height = FontHeight;
-    font.Style = FontStyle;
-  }
-  return font;
+  return SkinFont.AppliedTo(own, useSkinFont && Valid());
 }
 
 // --- The field -----------------------------------------------------------------

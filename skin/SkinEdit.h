@@ -5,6 +5,7 @@
 // the text and keeps the text inside the record's client rectangle; without
 // one it looks like a plain line edit.
 #include "platform/Graphics.h"
+#include "skin/SkinClient.h"
 #include "skin/SkinCompose.h"
 #include "skin/SkinData.h"
 
@@ -21,7 +22,7 @@ struct TbsEditLook {
   bool Valid() const { return !Picture.isNull() && Mode != TbsResizeMode::rmNone; }
 
   // The body at `size`. The field never takes its size from the skin: a
-  // record that can grow both ways (mode 1) is composed by its own corner
+  // record that can grow both ways (rmFree) is composed by its own corner
   // points, any other is grown around its client rectangle the way a push
   // button is. `active` picks the record's active image when it has one.
   QImage Body(QSize size, bool active) const;
@@ -46,19 +47,18 @@ struct TbsEditLook {
   TRect SkinRect, ActiveSkinRect;
   TbsPieceLayout Layout;
   TbsResizeMode Mode = TbsResizeMode::rmNone;
-  QString FontName;
-  int FontHeight = 0;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = clWindowText, ActiveFontColor = clWindowText, DisabledFontColor = clGrayText;
+  TbsDataSkinFont SkinFont;  // name, height, style and normal text colour
+  TColor ActiveFontColor = clWindowText, DisabledFontColor = clGrayText;
 };
 
-class TbsSkinEdit : public QLineEdit {
+class TbsSkinEdit : public QLineEdit, public TbsSkinClient {
   Q_OBJECT
+  Q_INTERFACES(TbsSkinClient)
 public:
   explicit TbsSkinEdit(QWidget* parent);
 
-  TbsSkinData* SkinData() const { return FSkinData; }
-  void SetSkinData(TbsSkinData* data);
+  TbsSkinData* SkinData() const override { return FSkinData; }
+  void SetSkinData(TbsSkinData* data) override;
   QString SkinDataName = QStringLiteral("edit");
   bool UseSkinFont = true;
 
@@ -77,8 +77,8 @@ public:
 
   // Skin notices: plain look until the skin has changed; then the record is
   // looked up again.
-  void SkinWillChange();
-  void SkinChanged();
+  void SkinWillChange() override;
+  void SkinChanged() override;
 
   // Whether the skinned look is in use, and what it draws from.
   bool Skinned() const { return FLook.Valid(); }

@@ -1,7 +1,10 @@
 #pragma once
 // The window frame component: reserves the non-client band of its window,
 // paints caption and borders, places and runs the caption buttons, and lets
-// the caption drag the window.
+// the caption drag the window. The frame's work is spread over a few units:
+// SkinForm.cpp (skin, layout, painting, events), SkinFormObjects.cpp (the
+// object under the mouse, its hint and morph), SkinFormSizing.cpp (sizing,
+// dragging, rolling up) and SkinFormSysMenu.cpp (the system menu).
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
 
@@ -17,11 +20,13 @@
 #include "skin/SkinFrameGeometry.h"
 #include "skin/SkinMenu.h"
 
+#include <array>
+#include <utility>
 #include <vector>
 
-
-// Caption buttons of the frame.
-enum class TbsFrameButton { None, Close, Maximize, Minimize, RollUp, SysMenu, MinimizeToTray };
+class QKeyEvent;
+class QMouseEvent;
+class TMessageEvent;
 
 // Where the parts of an unskinned frame lie for a window of the given size.
 struct TbsPlainFrameLayout {
@@ -33,6 +38,14 @@ struct TbsPlainFrameLayout {
   QRect RollUp;
   QRect SysMenu;
   QRect Text;      // where the caption text goes
+  // The caption buttons with their commands (a null rectangle: not shown).
+  std::array<std::pair<TbsStdCommand, QRect>, 5> Buttons() const {
+    return {{{TbsStdCommand::cmClose, Close},
+             {TbsStdCommand::cmMaximize, Maximize},
+             {TbsStdCommand::cmMinimize, Minimize},
+             {TbsStdCommand::cmRollUp, RollUp},
+             {TbsStdCommand::cmSysMenu, SysMenu}}};
+  }
 };
 constexpr int kDefaultCaptionHeight = 22;
 TbsPlainFrameLayout PlainFrameLayout(QSize window, TbsBorderIcons icons, bool hideButtons);
@@ -75,7 +88,8 @@ public:
   bool Skinned() const;
   // Least window size the frame allows.
   QSize LeastSize() const;
-  bool IsButtonVisible(TbsFrameButton button) const;
+  // Whether the caption button of a command shows.
+  bool IsButtonVisible(TbsStdCommand button) const;
   // The unskinned frame's layout at the window's size.
   TbsPlainFrameLayout Layout() const;
   // The skinned frame's geometry and objects at the window's size (empty
@@ -85,8 +99,9 @@ public:
     EnsureLayout();
     return FObjects;
   }
-  // Where a caption button lies on the window (null when it does not show).
-  QRect ButtonRect(TbsFrameButton button) const;
+  // Where the caption button of a command lies on the window (null when it
+  // does not show).
+  QRect ButtonRect(TbsStdCommand button) const;
   // The window's shape from the skin's mask; empty when it has none.
   QRegion WindowRegion() const {
     EnsureLayout();
@@ -99,14 +114,15 @@ public:
   // The edge or corner under a window point (None when not sizeable).
   TbsFrameEdge SizingZone(const QPoint& windowPoint) const;
 
-  // What lies under a point of the window.
+  // What lies under a point of the window; over a caption button `button`
+  // receives its command (cmDefault over anything else).
   enum class THit { Client, Caption, Button, Border };
-  THit HitTest(const QPoint& windowPoint, TbsFrameButton* button = nullptr) const;
+  THit HitTest(const QPoint& windowPoint, TbsStdCommand* button = nullptr) const;
   // The frame as it is painted now, at the window's size.
   QImage FrameImage() const;
 
-  // Runs a caption button's command.
-  void ButtonCommand(TbsFrameButton button);
+  // Runs a caption button's command (cmDefault: nothing).
+  void ButtonCommand(TbsStdCommand button);
 
   // Rolls the window up to its frame (caption and borders) or back down to
   // the height it had.
@@ -114,15 +130,16 @@ public:
   void SetRolledUp(bool value);
 
   // The system menu as the frame would open it now: restore, minimise,
-  // roll-up (with biRollUp), close; drawn from the menus' skin.
-  enum class TSysMenuCommand { None, Restore, Minimize, RollUp, Close };
+  // roll-up (with biRollUp), a divider (cmDefault), close; drawn from the
+  // menus' skin.
   struct TSysMenuItem {
-    TSysMenuCommand Command;
+    TbsStdCommand Command;
     QString Caption;
     bool Enabled;
   };
   std::vector<TSysMenuItem> SystemMenuItems() const;
-  void SystemMenuCommand(TSysMenuCommand command);
+  // Runs a system-menu command: cmRestore, cmMinimize, cmRollUp or cmClose.
+  void SystemMenuCommand(TbsStdCommand command);
   // Opens the system menu at a screen point and runs the chosen command.
   void ShowSystemMenu(const QPoint& globalPos);
   // The hint shown over a frame object: the skin object's own hint, or with
@@ -135,9 +152,21 @@ public:
   TbsSkinPopupMenu* OpenSystemMenu() const { return FSysMenu; }
 
 protected:
+  // Hands each event of the window to its handler below.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+  // Event handlers; true when the event is used up.
+  bool KeyPressed(const QKeyEvent& event);
+  void Shown();
+  void Resized();
+  bool MousePressed(const QMouseEvent& event);
+  bool MouseMoved(const QMouseEvent& event);
+  bool MouseReleased(const QMouseEvent& event);
+  // The skin notices: drop the objects (1225), rebuild (1226), pass both on
+  // to the window's skin clients, raise the events.
+  void SkinNotice(const TMessageEvent& notice);
+
   void ApplyMargins();
   // Rebuilds objects, least size, geometry and region from the skin.
   void Rebuild();
@@ -146,20 +175,42 @@ private:
   // A hidden window gets its resize events only when shown: queries made
   // before that lay the frame out for the current size first.
   void EnsureLayout() const;
-  void SetHot(int object, TbsFrameButton plain);
+  void Paint();
+  void PaintPlain(QPainter& p);
+
+  // The object under the mouse (SkinFormObjects.cpp).
+  int ObjectAt(const QPoint& windowPoint) const;  // -1: none
+  void SetHot(int object, TbsStdCommand plain);
   void HideObjectHint();
+  // Drops the objects and all that points at them.
+  void DropObjects();
   // Moves every morphing object a step towards its look (active while the
   // mouse is over it); stops the timer when all have arrived.
   void MorphStep();
-  void Paint();
-  void PaintPlain(QPainter& p);
+  void TrackMouse();
+  void ShowObjectHintNow();
+  void AlphaStep();
+
+  // Sizing and dragging by hand (SkinFormSizing.cpp), where the window
+  // system cannot do it: true when the press starts one.
+  bool StartSizing(const QPoint& windowPoint, const QPoint& globalPos);
+  void StartDragging(const QPoint& globalPos);
+  // Follows the mouse while sizing or dragging; false when neither runs.
+  bool FollowSizingOrDragging(const QPoint& globalPos);
+  // Ends sizing or dragging; false when neither ran.
+  bool EndSizingOrDragging();
+  void ShowSizingCursor(const QPoint& windowPoint);
+  void SizeBy(const QPoint& globalPos);
+
+  // Opens the system menu below the caption's left end (Alt+Space).
+  void ShowSystemMenuFromKeyboard();
 
   TForm* FForm;
   QPointer<TbsSkinData> FSkinData;
   TbsBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize | biRollUp;
   bool FHideCaptionButtons = false;
-  TbsFrameButton FHotButton = TbsFrameButton::None;
-  TbsFrameButton FPressedButton = TbsFrameButton::None;
+  TbsStdCommand FHotButton = TbsStdCommand::cmDefault;
+  TbsStdCommand FPressedButton = TbsStdCommand::cmDefault;
   std::vector<TbsFrameObject> FObjects;
   int FHotObject = -1;
   int FPressedObject = -1;
@@ -170,12 +221,10 @@ private:
   QTimer* FHintTimer;   // the pause before an object's hint shows
   QTimer* FAlphaTimer;  // raises the opacity after the window is shown
   int FAlpha = 255;
-  void AlphaStep();
   bool FSizeable = false;
   Qt::Edges FSizingEdges;   // being sized by hand (the window system could not)
   QRect FSizingStart;       // the window's geometry when sizing began
   QPoint FSizingPress;      // the mouse's screen position then
-  void SizeBy(const QPoint& globalPos);
   bool FRolledUp = false;
   int FRestoreHeight = 0;
   QPointer<TbsSkinPopupMenu> FSysMenu;
@@ -183,6 +232,13 @@ private:
   QPoint FDragOffset;
 };
 
-// The frame as the windows set it up: skin data, border icons, icon and hint
-// switches.
-TbsSkinForm* CreateSkinFrame(TForm* form, TbsSkinData* data, TbsBorderIcons icons, bool showIcon);
+// What a frame shows besides its skin, as the windows set it up.
+struct TbsFrameShows {
+  bool Icon = false;         // the window's icon as the system-menu button
+  bool ObjectHints = false;  // the skin objects' hints over the caption buttons
+};
+
+// The frame as the windows set it up: skin data (also for its menus),
+// border icons, icon and object hints; no default hints, no default system
+// menu.
+TbsSkinForm* CreateSkinFrame(TForm* form, TbsSkinData* data, TbsBorderIcons icons, TbsFrameShows shows);

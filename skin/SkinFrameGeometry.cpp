@@ -158,7 +158,8 @@ bool CaptionButtonShows(TbsStdCommand command, TbsBorderIcons icons, bool hide) 
     case TbsStdCommand::cmSysMenu: return icons & biSystemMenu;
     case TbsStdCommand::cmRollUp: return icons & biRollUp;
     case TbsStdCommand::cmMinimizeToTray: return icons & biMinimizeToTray;
-    case TbsStdCommand::cmDefault: return false;
+    case TbsStdCommand::cmDefault:
+    case TbsStdCommand::cmRestore: return false;
   }
   return false;
 }

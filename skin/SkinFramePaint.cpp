@@ -90,7 +90,7 @@ void DrawCaptionText(QImage& frame, const TbsFrameObject& o, const QString& text
   }
   if (box.width() <= 0 || box.height() <= 0) return;
   QPainter p(&frame);
-  p.setFont(ToQFont(TFont::Make(c.FontName, c.FontHeight, c.FontStyle)));
+  p.setFont(ToQFont(TFont::Make(c.Font.Name, c.Font.Height, c.Font.Style)));
   p.setClipRect(box);
   int align = Qt::AlignVCenter;
   align |= c.Alignment == TAlignment::taLeftJustify    ? Qt::AlignLeft
@@ -105,7 +105,7 @@ void DrawCaptionText(QImage& frame, const TbsFrameObject& o, const QString& text
     p.setPen(ToQColor(active ? c.ActiveShadowColor : c.ShadowColor));
     p.drawText(box.translated(1, 1), align, shown);
   }
-  p.setPen(ToQColor(active ? c.ActiveFontColor : c.FontColor));
+  p.setPen(ToQColor(active ? c.ActiveFontColor : c.Font.Color));
   p.drawText(box, align, shown);
 }
 

@@ -2,6 +2,7 @@
 // default caption height with drawn caption buttons, used until a skin is
 // loaded and whenever a skin gives no picture.
 #include "skin/SkinForm.h"
+#include "skin/SkinPlainLook.h"
 
 #include <QIcon>
 #include <QLinearGradient>
@@ -45,21 +46,21 @@ TbsPlainFrameLayout PlainFrameLayout(QSize window, TbsBorderIcons icons, bool hi
 }
 
 namespace {
-void DrawCaptionGlyph(QPainter& p, const QRect& r, TbsFrameButton kind, const QColor& c) {
+void DrawCaptionGlyph(QPainter& p, const QRect& r, TbsStdCommand kind, const QColor& c) {
   p.setPen(QPen(c, 2));
   const QRect g = r.adjusted(6, 5, -6, -5);
   switch (kind) {
-    case TbsFrameButton::Close:
+    case TbsStdCommand::cmClose:
       p.drawLine(g.topLeft(), g.bottomRight());
       p.drawLine(g.topRight(), g.bottomLeft());
       break;
-    case TbsFrameButton::Minimize:
+    case TbsStdCommand::cmMinimize:
       p.drawLine(g.left(), g.bottom(), g.right(), g.bottom());
       break;
-    case TbsFrameButton::Maximize:
+    case TbsStdCommand::cmMaximize:
       p.drawRect(g);
       break;
-    case TbsFrameButton::RollUp:
+    case TbsStdCommand::cmRollUp:
       p.drawLine(g.left(), g.top() + 2, g.right(), g.top() + 2);
       break;
     default:
@@ -72,16 +73,11 @@ void TbsSkinForm::PaintPlain(QPainter& p) {
   const TbsPlainFrameLayout l = Layout();
   const QRect r = FForm->rect();
   const bool active = FForm->isActiveWindow();
-  // Border band: button face with a raised edge.
+  // Border band: button face with a dark outline and a raised edge inside.
   p.fillRect(r, ToQColor(clBtnFace));
   p.setPen(ToQColor(cl3DDkShadow));
   p.drawRect(r.adjusted(0, 0, -1, -1));
-  p.setPen(ToQColor(clBtnHighlight));
-  p.drawLine(1, 1, r.width() - 3, 1);
-  p.drawLine(1, 1, 1, r.height() - 3);
-  p.setPen(ToQColor(clBtnShadow));
-  p.drawLine(r.width() - 2, 1, r.width() - 2, r.height() - 2);
-  p.drawLine(1, r.height() - 2, r.width() - 2, r.height() - 2);
+  DrawBevelEdge(p, r.adjusted(1, 1, -1, -1), TbsBevelStyle::bvRaised);
   // Caption band.
   QLinearGradient grad(l.Caption.topLeft(), l.Caption.bottomLeft());
   grad.setColorAt(0, active ? QColor(0xfb, 0xfb, 0xfd) : QColor(0xf4, 0xf4, 0xf4));
@@ -93,22 +89,19 @@ void TbsSkinForm::PaintPlain(QPainter& p) {
   const QString text = p.fontMetrics().elidedText(FForm->windowTitle(), Qt::ElideRight, l.Text.width());
   p.drawText(l.Text, Qt::AlignVCenter | Qt::AlignLeft, text);
   // Caption buttons.
-  const std::pair<TbsFrameButton, QRect> buttons[] = {
-      {TbsFrameButton::Close, l.Close}, {TbsFrameButton::Maximize, l.Maximize},
-      {TbsFrameButton::Minimize, l.Minimize}, {TbsFrameButton::RollUp, l.RollUp}};
-  for (const auto& [kind, br] : buttons) {
-    if (!br.isValid()) continue;
+  for (const auto& [kind, br] : l.Buttons()) {
+    if (!br.isValid() || kind == TbsStdCommand::cmSysMenu) continue;  // the icon is drawn below
     const bool pressed = FPressedButton == kind && FHotButton == kind;
     const bool hot = FHotButton == kind;
     QColor face = ToQColor(clBtnFace);
     if (pressed)
       face = ToQColor(11899781);
     else if (hot)
-      face = kind == TbsFrameButton::Close ? QColor(0xe8, 0x11, 0x23) : ToQColor(13811126);
+      face = kind == TbsStdCommand::cmClose ? QColor(0xe8, 0x11, 0x23) : ToQColor(13811126);
     p.fillRect(br, face);
     p.setPen(hot || pressed ? ToQColor(8388608) : ToQColor(clBtnShadow));
     p.drawRect(br.adjusted(0, 0, -1, -1));
-    const QColor glyph = (hot && kind == TbsFrameButton::Close && !pressed) ? Qt::white
+    const QColor glyph = (hot && kind == TbsStdCommand::cmClose && !pressed) ? Qt::white
                          : active ? ToQColor(clBtnText) : ToQColor(clBtnShadow);
     DrawCaptionGlyph(p, br.translated(pressed ? 1 : 0, pressed ? 1 : 0), kind, glyph);
   }

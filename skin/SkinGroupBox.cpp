@@ -20,7 +20,8 @@ QRect GroupButtonRect(const QRect& client, int count, int columns, int index) {
 
 // --- Group box ---------------------------------------------------------------
 
-TbsSkinGroupBox::TbsSkinGroupBox(QWidget* parent) : TbsSkinCustomControl(parent, QStringLiteral("groupbox")) {
+TbsSkinGroupBox::TbsSkinGroupBox(QWidget* parent)
+    : TbsSkinCustomControl(parent, QStringLiteral("groupbox"), IsRecordOf<TbsDataSkinPanelControl>) {
   resize(150, 150);
   setFocusPolicy(Qt::NoFocus);
 }
@@ -77,24 +78,6 @@ void TbsSkinGroupBox::changeEvent(QEvent* event) {
   TbsSkinCustomControl::changeEvent(event);
 }
 
-void DrawPlainBevel(QPainter& p, const QRect& r, TbsBevelStyle style) {
-  p.fillRect(r, ToQColor(clBtnFace));
-  TColor upper = clNone, lower = clNone;
-  switch (style) {
-    case TbsBevelStyle::bvFrame: upper = lower = clBtnShadow; break;
-    case TbsBevelStyle::bvRaised: upper = clBtnHighlight; lower = clBtnShadow; break;
-    case TbsBevelStyle::bvLowered: upper = clBtnShadow; lower = clBtnHighlight; break;
-    case TbsBevelStyle::bvNone: return;
-  }
-  const int right = r.right(), bottom = r.bottom();
-  p.setPen(ToQColor(upper));
-  p.drawLine(r.left(), r.top(), right, r.top());
-  p.drawLine(r.left(), r.top(), r.left(), bottom);
-  p.setPen(ToQColor(lower));
-  p.drawLine(right, r.top(), right, bottom);
-  p.drawLine(r.left(), bottom, right, bottom);
-}
-
 void TbsSkinGroupBox::DrawPlain(QImage& image) {
   // Plain look: the face in the button-face colour; a one-pixel border whose
   // upper-left and lower-right colours follow BorderStyle (frame: shadow on
@@ -124,7 +107,9 @@ constexpr int kMarkToText = 5;     // gap between mark and text
 }  // namespace
 
 TbsGroupButton::TbsGroupButton(TbsSkinRadioGroup* group, int index)
-    : TbsSkinCustomControl(group, group->ButtonSkinDataName), FGroup(group), FButtonIndex(index) {
+    : TbsSkinCustomControl(group, group->ButtonSkinDataName, IsRecordOf<TbsDataSkinCheckRadioControl>),
+      FGroup(group),
+      FButtonIndex(index) {
   setFocusPolicy(Qt::ClickFocus);
   setAttribute(Qt::WA_Hover);
 }

@@ -1,21 +1,13 @@
 #pragma once
 // Framed boxes with a caption, and the radio group built on them.
 #include "skin/SkinControl.h"
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecords.h"
 
 #include <QList>
 #include <QStringList>
 
 class QPainter;
-
-enum class TbsBevelStyle { bvFrame, bvRaised, bvLowered, bvNone };
-
-class QPainter;
-// The plain face of a framed control: `r` filled with the button face and
-// closed by a one-pixel border whose upper-left and lower-right colours
-// follow the style (frame: shadow all round; raised: highlight, shadow;
-// lowered: shadow, highlight; none: no border).
-void DrawPlainBevel(QPainter& p, const QRect& r, TbsBevelStyle style);
 
 // Where the item buttons of a group go: item i of `count`, laid out in
 // `columns` columns inside `client`. Rows = ceil(count / columns); each button
@@ -25,12 +17,13 @@ QRect GroupButtonRect(const QRect& client, int count, int columns, int index);
 
 // An area given in a record's skin rectangle (a caption band, a check image
 // area, a text area) placed on a control of `size` composed by `mode`:
-//   mode 1  by the corner areas, like the frame's objects: wholly in a
-//           corner area it moves with that corner, spanning two it stretches;
-//   mode 2  across only: right of the right-top x it moves right by dw,
-//           spanning the middle its right edge moves by dw;
-//   mode 3  the same down the height with the left-bottom y and dh;
-//   mode 0  and none: where it lies.
+//   rmFree    by the corner areas, like the frame's objects: wholly in a
+//             corner area it moves with that corner, spanning two it
+//             stretches;
+//   rmAcross  across only: right of the right-top x it moves right by dw,
+//             spanning the middle its right edge moves by dw;
+//   rmDown    the same down the height with the left-bottom y and dh;
+//   rmFixed   and rmNone: where it lies.
 TRect PlaceSkinArea(const TRect& area, TbsResizeMode mode, const TbsCornerPoints& points, QSize skin,
                     QSize size);
 
@@ -90,7 +83,6 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   virtual void ClientAreaChanged() {}
@@ -129,7 +121,6 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

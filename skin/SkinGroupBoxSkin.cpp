@@ -71,13 +71,8 @@ TbsCaptionLayout LayoutCaption(const QRect& band, TAlignment alignment, QSize te
 
 // --- Group box ---------------------------------------------------------------
 
-bool TbsSkinGroupBox::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinPanelControl*>(record) != nullptr;
-}
-
 const TbsDataSkinPanelControl* TbsSkinGroupBox::PanelRecord() const {
-  if (FIndex < 0 || !FSkinData) return nullptr;
-  return dynamic_cast<const TbsDataSkinPanelControl*>(FSkinData->Control(FIndex));
+  return RecordAs<TbsDataSkinPanelControl>();
 }
 
 bool TbsSkinGroupBox::SkinnedLook() const {
@@ -137,13 +132,7 @@ void TbsSkinGroupBox::DrawSkinCaption(QPainter& p, const TbsDataSkinPanelControl
   //   text         centred vertically, not cut at the band's edges.
   const QRect band = CaptionRect();
   if (FCaption.isEmpty() || band.isEmpty()) return;
-  TFont font = DefaultFont;
-  if (UseSkinFont) {
-    font.Name = record.FontName;
-    font.Height = record.FontHeight;
-    font.Style = record.FontStyle;
-  }
-  const QFont qfont = ToQFont(font);
+  const QFont qfont = ToQFont(record.Font.AppliedTo(DefaultFont, UseSkinFont));
   const QFontMetrics metrics(qfont);
   const QSize text(metrics.horizontalAdvance(FCaption), metrics.height());
 
@@ -166,19 +155,14 @@ void TbsSkinGroupBox::DrawSkinCaption(QPainter& p, const TbsDataSkinPanelControl
   if (!check.isNull()) DrawOver(p, layout.Check.topLeft(), check);
   if (!frame.isNull()) DrawOver(p, layout.Frame.topLeft(), frame);
   p.setFont(qfont);
-  p.setPen(ToQColor(record.FontColor));
+  p.setPen(ToQColor(record.Font.Color));
   p.drawText(layout.Text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip, FCaption);
 }
 
 // --- Item button --------------------------------------------------------------
 
-bool TbsGroupButton::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinCheckRadioControl*>(record) != nullptr;
-}
-
 const TbsDataSkinCheckRadioControl* TbsGroupButton::RadioRecord() const {
-  if (FIndex < 0 || !FSkinData) return nullptr;
-  return dynamic_cast<const TbsDataSkinCheckRadioControl*>(FSkinData->Control(FIndex));
+  return RecordAs<TbsDataSkinCheckRadioControl>();
 }
 
 QSize TbsGroupButton::SkinImageSize() const {
@@ -275,14 +259,8 @@ bool TbsGroupButton::DrawSkin(QImage& image) {
 
   const QRect textArea = TextArea();
   if (FCaption.isEmpty() || textArea.isEmpty()) return true;
-  TFont font = DefaultFont;
-  if (UseSkinFont) {
-    font.Name = record->FontName;
-    font.Height = record->FontHeight;
-    font.Style = record->FontStyle;
-  }
-  const TColor color = !enabled ? record->UnEnabledFontColor : hot ? record->ActiveFontColor : record->FontColor;
-  p.setFont(ToQFont(font));
+  const TColor color = !enabled ? record->UnEnabledFontColor : hot ? record->ActiveFontColor : record->Font.Color;
+  p.setFont(ToQFont(record->Font.AppliedTo(DefaultFont, UseSkinFont)));
   p.setPen(ToQColor(color));
   QRect drawn;
   p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FCaption, &drawn);

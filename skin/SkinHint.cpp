@@ -56,7 +56,7 @@ TbsHintLook TbsHintLook::From(const TbsSkinData* data) {
   if (look.Picture.isNull()) return look;
   look.MaskPicture = data->ActivePicture(r.MaskPictureIndex);
   look.Layout = PieceLayoutOf(r, r.ClientRect, false);
-  look.Font = TFont::Make(r.FontName, r.FontHeight, r.FontStyle, r.FontColor);
+  look.Font = r.Font.ToFont();
   return look;
 }
 

@@ -7,7 +7,8 @@ namespace {
 constexpr int kPlainInset = 3;
 }
 
-TbsSkinLabel::TbsSkinLabel(QWidget* parent) : TbsSkinCustomControl(parent, QStringLiteral("label")) {
+TbsSkinLabel::TbsSkinLabel(QWidget* parent)
+    : TbsSkinCustomControl(parent, QStringLiteral("label"), IsRecordOf<TbsDataSkinLabelControl>) {
   resize(75, 21);
   setFocusPolicy(Qt::NoFocus);
 }
@@ -29,30 +30,12 @@ void TbsSkinLabel::SetCaption(const QString& caption) {
 }
 
 const TbsDataSkinLabelControl* TbsSkinLabel::LabelRecord() const {
-  if (FIndex < 0 || !FSkinData || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
-  return dynamic_cast<const TbsDataSkinLabelControl*>(FSkinData->Control(FIndex));
-}
-
-bool TbsSkinLabel::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinLabelControl*>(record) != nullptr;
+  if (FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
+  return RecordAs<TbsDataSkinLabelControl>();
 }
 
 bool TbsSkinLabel::GrowsAroundClient() const {
   return !UseSkinSize && FResizeMode != TbsResizeMode::rmFree && FResizeMode != TbsResizeMode::rmNone;
-}
-
-QImage TbsSkinLabel::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
-  if (GrowsAroundClient()) return ComposeClientCorners(piece, FLayout.ClientRect, size, background);
-  return TbsSkinCustomControl::ComposeBody(piece, size, background);
-}
-
-TRect TbsSkinLabel::SkinClientRect() const {
-  // The client rectangle of the image as composed: with the label's own
-  // size its right and bottom follow the width and height differences.
-  if (!GrowsAroundClient()) return TbsSkinCustomControl::SkinClientRect();
-  const QSize skin(FSkinRect.Width(), FSkinRect.Height());
-  return GeometryForSize(TbsResizeMode::rmFree, skin, ClientCornerLayout(FLayout.ClientRect), size())
-      .ClientRect;
 }
 
 QRect TbsSkinLabel::TextArea() const {
@@ -63,13 +46,9 @@ QRect TbsSkinLabel::TextArea() const {
 TFont TbsSkinLabel::TextFont() const {
   TFont font = DefaultFont;
   if (const TbsDataSkinLabelControl* record = LabelRecord()) {
-    if (UseSkinFont) {
-      // Name, height and style from the skin; the character set stays ours.
-      font.Name = record->FontName;
-      font.Height = record->FontHeight;
-      font.Style = record->FontStyle;
-    }
-    font.Color = record->FontColor;
+    // Name, height and style from the skin; the character set stays ours.
+    font = record->Font.AppliedTo(font, UseSkinFont);
+    font.Color = record->Font.Color;
   }
   if (!UseSkinFontColor) font.Color = DefaultFont.Color;
   return font;

@@ -3,7 +3,7 @@
 // the record's image grown to the label's size; without one a face and a
 // one-pixel frame drawn by the label itself.
 #include "skin/SkinControl.h"
-#include "skin/SkinGroupBox.h"    // TbsBevelStyle
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecordTypes.h" // TAlignment
 
 class TbsSkinLabel : public TbsSkinCustomControl {
@@ -29,20 +29,16 @@ public:
   // The font and colour the text is drawn in.
   TFont TextFont() const;
 
-  TRect SkinClientRect() const override;
-
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
   bool FollowsSkinSize() const override { return UseSkinSize; }
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
-  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
+  // With UseSkinSize off any record but one of rmFree grows around its
+  // client rectangle, and the text follows it.
+  bool GrowsAroundClient() const override;
 
 private:
   const TbsDataSkinLabelControl* LabelRecord() const;
-  // Grown around the client rectangle like a push button whose size the skin
-  // does not dictate.
-  bool GrowsAroundClient() const;
   void DrawText(QPainter& p) const;
 
   QString FCaption;

@@ -1,5 +1,6 @@
 #include "skin/SkinMemo.h"
 
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecords.h"
 #include "skin/SkinScrollBar.h"
 
@@ -22,7 +23,7 @@ protected:
 }  // namespace
 
 TbsSkinMemo::TbsSkinMemo(QWidget* parent)
-    : TbsSkinCustomControl(parent, QStringLiteral("memo")),
+    : TbsSkinCustomControl(parent, QStringLiteral("memo"), IsRecordOf<TbsDataSkinMemoControl>),
       FViewer(new QPlainTextEdit(this)),
       FVBar(new TbsSkinScrollBar(Qt::Vertical)),
       FHBar(new TbsSkinScrollBar(Qt::Horizontal)),
@@ -60,14 +61,9 @@ void TbsSkinMemo::SetDefaultFont(const TFont& font) {
   ApplyLook();
 }
 
-bool TbsSkinMemo::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinMemoControl*>(record) != nullptr;
-}
-
 const TbsDataSkinMemoControl* TbsSkinMemo::MemoRecord() const {
-  if (FIndex < 0 || !FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone)
-    return nullptr;
-  return dynamic_cast<const TbsDataSkinMemoControl*>(FSkinData->Control(FIndex));
+  if (!FSkinData || FSkinData->Empty() || FPicture.isNull() || FResizeMode == TbsResizeMode::rmNone) return nullptr;
+  return RecordAs<TbsDataSkinMemoControl>();
 }
 
 bool TbsSkinMemo::IsActive() const { return FMouseIn || FViewer->hasFocus(); }
@@ -87,13 +83,7 @@ void TbsSkinMemo::SetSkinData(TbsSkinData* data) {
   ApplyLook();
 }
 
-void TbsSkinMemo::LookUpRecord() {
-  TbsSkinCustomControl::LookUpRecord();
-  if (FSkinSuspended) FIndex = -1;
-}
-
 void TbsSkinMemo::SkinWillChange() {
-  FSkinSuspended = true;
   TbsSkinCustomControl::SkinWillChange();
   FVBar->SkinWillChange();
   FHBar->SkinWillChange();
@@ -101,7 +91,6 @@ void TbsSkinMemo::SkinWillChange() {
 }
 
 void TbsSkinMemo::SkinChanged() {
-  FSkinSuspended = false;
   TbsSkinCustomControl::SkinChanged();
   FVBar->SkinChanged();
   FHBar->SkinChanged();
@@ -114,12 +103,8 @@ void TbsSkinMemo::ApplyLook() {
   TFont font = DefaultFont;
   QColor text = ToQColor(DefaultFont.Color), back = ToQColor(clWindow), face = ToQColor(clBtnFace);
   if (r) {
-    if (UseSkinFont) {
-      font.Name = r->FontName;
-      font.Height = r->FontHeight;
-      font.Style = r->FontStyle;
-    }
-    text = ToQColor(!isEnabled() ? r->DisabledFontColor : active ? r->ActiveFontColor : r->FontColor);
+    font = r->Font.AppliedTo(font, UseSkinFont);
+    text = ToQColor(!isEnabled() ? r->DisabledFontColor : active ? r->ActiveFontColor : r->Font.Color);
     back = ToQColor(active ? r->ActiveBGColor : r->BGColor);
     face = ToQColor(FSkinData->SkinColors.cBtnFace);
   }
@@ -183,18 +168,6 @@ void TbsSkinMemo::DrawPlain(QImage& image) {
   // Plain look: a two-pixel sunken border (shadow and dark shadow above and
   // left, highlight and light below and right) around the text view.
   QPainter p(&image);
-  const int w = image.width(), h = image.height();
   p.fillRect(image.rect(), ToQColor(clWindow));
-  p.setPen(ToQColor(clBtnShadow));
-  p.drawLine(0, 0, w - 1, 0);
-  p.drawLine(0, 0, 0, h - 1);
-  p.setPen(ToQColor(cl3DDkShadow));
-  p.drawLine(1, 1, w - 2, 1);
-  p.drawLine(1, 1, 1, h - 2);
-  p.setPen(ToQColor(clBtnHighlight));
-  p.drawLine(0, h - 1, w - 1, h - 1);
-  p.drawLine(w - 1, 0, w - 1, h - 1);
-  p.setPen(ToQColor(cl3DLight));
-  p.drawLine(1, h - 2, w - 2, h - 2);
-  p.drawLine(w - 2, 1, w - 2, h - 2);
+  DrawSunkenBorder(p, image.size());
 }

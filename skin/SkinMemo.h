@@ -35,14 +35,12 @@ public:
   bool IsActive() const;
 
   void SetSkinData(TbsSkinData* data) override;
-  void LookUpRecord() override;
   void SkinWillChange() override;
   void SkinChanged() override;
 
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
   void resizeEvent(QResizeEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
@@ -56,5 +54,4 @@ private:
   TbsSkinScrollBar* FHBar;
   QWidget* FCorner;
   bool FMouseIn = false;
-  bool FSkinSuspended = false;  // between the two skin notices
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "skin/SkinCompose.h"
+#include "skin/SkinPlainLook.h"
 #include "skin/SkinRecords.h"
 
 #include <QEventLoop>
@@ -80,7 +81,7 @@ bool TbsSkinPopupMenu::SkinnedBody() const {
 
 QFont TbsSkinPopupMenu::ItemFont() const {
   if (const TbsDataSkinMenuItem* item = MenuItemRecord(FSkinData))
-    return ToQFont(TFont::Make(item->FontName, item->FontHeight, item->FontStyle));
+    return ToQFont(TFont::Make(item->Font.Name, item->Font.Height, item->Font.Style));
   return ToQFont(TFont::Make(QStringLiteral("Arial"), 14, 0));
 }
 
@@ -186,12 +187,7 @@ QImage TbsSkinPopupMenu::Render() const {
     p.drawImage(0, 0, ComposeNinePiece(picture, layout, size, target));
   } else {
     // Plain: a raised box.
-    p.setPen(ToQColor(clBtnHighlight));
-    p.drawLine(0, 0, size.width() - 1, 0);
-    p.drawLine(0, 0, 0, size.height() - 1);
-    p.setPen(ToQColor(clBtnShadow));
-    p.drawLine(size.width() - 1, 0, size.width() - 1, size.height() - 1);
-    p.drawLine(0, size.height() - 1, size.width() - 1, size.height() - 1);
+    DrawBevelEdge(p, QRect(QPoint(0, 0), size), TbsBevelStyle::bvRaised);
   }
 
   const TbsDataSkinMenuItem* item = MenuItemRecord(FSkinData);
@@ -225,7 +221,7 @@ QImage TbsSkinPopupMenu::Render() const {
       const TRect& piece = hot && !item->ActiveSkinRect.IsEmpty() ? item->ActiveSkinRect : item->SkinRect;
       DrawItemPiece(p, r, ItemPicture(*FSkinData, *item, hot && !item->ActiveSkinRect.IsEmpty()), piece,
                     item->ItemLeftOffset, item->ItemRightOffset, item->StretchEffect);
-      text = ToQColor(!e.Enabled ? item->UnEnabledFontColor : hot ? item->ActiveFontColor : item->FontColor);
+      text = ToQColor(!e.Enabled ? item->UnEnabledFontColor : hot ? item->ActiveFontColor : item->Font.Color);
     } else if (hot) {
       p.fillRect(r, ToQColor(colors.cHighLight));
       text = ToQColor(colors.cHighLightText);

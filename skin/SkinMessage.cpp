@@ -78,6 +78,14 @@ int ButtonHeight(const TbsSkinData* data, const QString& recordName) {
   return kPlainButtonHeight;
 }
 
+// The width of the row of buttons: 70 pixels each, 10 between.
+int ButtonRowWidth(TMsgDlgButtons buttons) {
+  int count = 0;
+  for (int k = 0; k <= mbHelp; ++k)
+    if (Has(buttons, static_cast<TMsgDlgBtn>(k))) ++count;
+  return count == 0 ? 0 : count * kButtonWidth + (count - 1) * 10;
+}
+
 // The label shows carriage returns as line breaks and an ampersand as itself.
 QString LabelCaption(const QString& text) {
   QString s = text;
@@ -141,14 +149,40 @@ void TbsMessageForm::showEvent(QShowEvent* event) {
 TbsSkinMessage::TbsSkinMessage(QObject* owner) : QObject(owner) {}
 TbsSkinMessage::~TbsSkinMessage() = default;
 
+// The dialog is built in steps, each placing its part on the form: the
+// frame, the message text (sized to the text), the type's icon beside it,
+// the optional show-again box below, then the window's width, then the row
+// of buttons centred along the bottom.
 int TbsSkinMessage::ShowDialog(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons,
                                int helpContext) {
   // Freed when the call returns, however it returns.
   auto form = std::make_unique<TbsMessageForm>();
   form->SetText(text);
   form->HelpContext = helpContext;
+  form->bsSkinForm = MakeFrame(*form);
+  form->SetCaption(CaptionOf(type));
 
-  auto* frame = new TbsSkinForm(form.get());
+  const int buttonHeight = ButtonHeight(CtrlSkinData, ButtonSkinDataName);
+  const int rowWidth = ButtonRowWidth(buttons);
+  TbsSkinStdLabel* label = MakeLabel(*form, text);
+  MakeIcon(*form, type);
+  int clientHeight = buttonHeight + label->height() + 50;
+  int clientWidth = std::max(rowWidth, label->x() + label->width()) + 40;
+  if (ShowAgainFlag) {
+    clientHeight += 40;
+    clientWidth = std::max(clientWidth, MakeShowAgainBox(*form, clientHeight - buttonHeight - 50));
+  }
+  form->SetClientSize(clientWidth, clientHeight);
+  FitWidthToFrame(*form);
+  MakeButtons(*form, buttons, buttonHeight, rowWidth);
+
+  const int result = form->ShowModal();
+  if (form->CheckBox) ShowAgainFlagValue = !form->CheckBox->isChecked();
+  return result;
+}
+
+TbsSkinForm* TbsSkinMessage::MakeFrame(TbsMessageForm& form) const {
+  auto* frame = new TbsSkinForm(&form);
   frame->setObjectName(QStringLiteral("bsSkinForm"));
   frame->SetBorderIcons(0);  // of the caption buttons only the close button
   frame->MenusSkinData = CtrlSkinData;
@@ -156,18 +190,11 @@ int TbsSkinMessage::ShowDialog(const QString& text, TMsgDlgType type, TMsgDlgBut
   frame->AlphaBlendAnimation = AlphaBlendAnimation;
   frame->AlphaBlendValue = AlphaBlendValue;
   frame->SetSkinData(SkinData);
-  form->bsSkinForm = frame;
+  return frame;
+}
 
-  const int buttonHeight = ButtonHeight(CtrlSkinData, ButtonSkinDataName);
-  int count = 0;
-  for (int k = 0; k <= mbHelp; ++k)
-    if (Has(buttons, static_cast<TMsgDlgBtn>(k))) ++count;
-  const int rowWidth = count == 0 ? 0 : count * kButtonWidth + (count - 1) * 10;
-
-  form->SetCaption(CaptionOf(type));
-
-  // Message text, sized to the text.
-  auto* label = new TbsSkinStdLabel(form->Client());
+TbsSkinStdLabel* TbsSkinMessage::MakeLabel(TbsMessageForm& form, const QString& text) const {
+  auto* label = new TbsSkinStdLabel(form.Client());
   label->setObjectName(QStringLiteral("Message"));
   label->SkinDataName = MessageLabelSkinDataName;
   label->UseSkinFont = UseSkinFont;
@@ -175,70 +202,66 @@ int TbsSkinMessage::ShowDialog(const QString& text, TMsgDlgType type, TMsgDlgBut
   label->SetFont(DefaultFont);
   label->SetSkinData(CtrlSkinData);
   label->SetCaption(LabelCaption(text));
-  {
-    const QFontMetrics fm(label->DrawFont());
-    int w = 0, h = fm.height();
-    if (!text.isEmpty()) {
-      const QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000),
-                                      Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
-                                      label->Caption());
-      w = r.width();
-      h = std::max(h, r.height());
-    }
-    label->SetBounds(kLabelLeft, kLabelTop, w, h);
+  const QFontMetrics fm(label->DrawFont());
+  int w = 0, h = fm.height();
+  if (!text.isEmpty()) {
+    const QRect r = fm.boundingRect(QRect(0, 0, 100000, 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic,
+                                    label->Caption());
+    w = r.width();
+    h = std::max(h, r.height());
   }
-  form->Message = label;
-  const int textRight = label->x() + label->width();
+  label->SetBounds(kLabelLeft, kLabelTop, w, h);
+  form.Message = label;
+  return label;
+}
 
+void TbsSkinMessage::MakeIcon(TbsMessageForm& form, TMsgDlgType type) const {
   platform::TStockIcon stock;
-  if (IconOf(type, stock)) {
-    auto* image = new TImage(form->Client());
-    image->setObjectName(QStringLiteral("Image"));
-    image->SetPicture(platform::StockIcon(stock, 32).toImage());
-    image->SetBounds(5, std::max(10, label->y() + label->height() / 2 - 16), 32, 32);
-    form->Image = image;
-  }
+  if (!IconOf(type, stock)) return;
+  const TbsSkinStdLabel* label = form.Message;
+  auto* image = new TImage(form.Client());
+  image->setObjectName(QStringLiteral("Image"));
+  image->SetPicture(platform::StockIcon(stock, 32).toImage());
+  image->SetBounds(5, std::max(10, label->y() + label->height() / 2 - 16), 32, 32);
+  form.Image = image;
+}
 
-  int clientHeight = buttonHeight + label->height() + 50;
-  int clientWidth = std::max(rowWidth, textRight) + 40;
+int TbsSkinMessage::MakeShowAgainBox(TbsMessageForm& form, int top) const {
+  auto* box = new QCheckBox(form.Client());
+  box->setObjectName(QStringLiteral("checkbox"));
+  box->setText(QString::fromLatin1(kShowAgainCaption));
+  box->setFont(ToQFont(DefaultFont));
+  box->setChecked(!ShowAgainFlagValue);
+  const int textWidth = QFontMetrics(ToQFont(DefaultFont)).horizontalAdvance(box->text());
+  box->setGeometry(5, top, textWidth + 55, 30);
+  form.CheckBox = box;
+  return textWidth + 60;
+}
 
-  if (ShowAgainFlag) {
-    clientHeight += 40;
-    auto* box = new QCheckBox(form->Client());
-    box->setObjectName(QStringLiteral("checkbox"));
-    box->setText(QString::fromLatin1(kShowAgainCaption));
-    box->setFont(ToQFont(DefaultFont));
-    box->setChecked(!ShowAgainFlagValue);
-    const int textWidth = QFontMetrics(ToQFont(DefaultFont)).horizontalAdvance(box->text());
-    clientWidth = std::max(clientWidth, textWidth + 60);
-    box->setGeometry(5, clientHeight - buttonHeight - 50, textWidth + 55, 30);
-    form->CheckBox = box;
-  }
-
+void TbsSkinMessage::FitWidthToFrame(TbsMessageForm& form) const {
   // The frame's least and greatest widths bound the window's width.
-  form->SetClientSize(clientWidth, clientHeight);
-  {
-    int greatest = platform::WorkArea(form.get()).width();
-    if (frame->MaxWidth > 0 && frame->MaxWidth < greatest) greatest = frame->MaxWidth;
-    const int least = frame->LeastSize().width();
-    int width = form->width();
-    if (width > greatest)
-      width = greatest;
-    else if (width < least)
-      width = least;
-    if (width != form->width()) form->resize(width, form->height());
-  }
+  int greatest = platform::WorkArea(&form).width();
+  if (form.bsSkinForm->MaxWidth > 0 && form.bsSkinForm->MaxWidth < greatest) greatest = form.bsSkinForm->MaxWidth;
+  const int least = form.bsSkinForm->LeastSize().width();
+  int width = form.width();
+  if (width > greatest)
+    width = greatest;
+  else if (width < least)
+    width = least;
+  if (width != form.width()) form.resize(width, form.height());
+}
 
+void TbsSkinMessage::MakeButtons(TbsMessageForm& form, TMsgDlgButtons buttons, int buttonHeight,
+                                 int rowWidth) const {
   // Which buttons answer Enter and Escape.
   const TMsgDlgBtn defaultKind = Has(buttons, mbOK) ? mbOK : Has(buttons, mbYes) ? mbYes : mbRetry;
   const TMsgDlgBtn cancelKind = Has(buttons, mbCancel) ? mbCancel : Has(buttons, mbNo) ? mbNo : mbOK;
-
-  int left = (form->ClientWidth() - rowWidth) / 2;
-  const int top = form->ClientHeight() - buttonHeight - 10;
+  int left = (form.ClientWidth() - rowWidth) / 2;
+  const int top = form.ClientHeight() - buttonHeight - 10;
   for (int k = 0; k <= mbHelp; ++k) {
     const auto kind = static_cast<TMsgDlgBtn>(k);
     if (!Has(buttons, kind)) continue;
-    auto* b = new TbsSkinButton(form->Client());
+    auto* b = new TbsSkinButton(form.Client());
     b->setObjectName(QString::fromLatin1(kButtonKinds[k].Name));
     b->SetCaption(QString::fromLatin1(kButtonKinds[k].Caption));
     b->ModalResult = kButtonKinds[k].Result;
@@ -251,14 +274,10 @@ int TbsSkinMessage::ShowDialog(const QString& text, TMsgDlgType type, TMsgDlgBut
     b->SetBounds(left, top, kButtonWidth, buttonHeight);
     b->SetSkinData(CtrlSkinData);
     // The program has no help system: the Help button keeps the dialog open.
-    form->Buttons.append(b);
+    form.Buttons.append(b);
     left += kButtonStep;
   }
-  for (int i = 1; i < form->Buttons.size(); ++i) QWidget::setTabOrder(form->Buttons[i - 1], form->Buttons[i]);
-
-  const int result = form->ShowModal();
-  if (form->CheckBox) ShowAgainFlagValue = !form->CheckBox->isChecked();
-  return result;
+  for (int i = 1; i < form.Buttons.size(); ++i) QWidget::setTabOrder(form.Buttons[i - 1], form.Buttons[i]);
 }
 
 void ShowNotice(TbsSkinMessage* message, const QString& text) {

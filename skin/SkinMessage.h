@@ -8,6 +8,10 @@
 #include <QPointer>
 #include <cstdint>
 
+class TbsMessageForm;
+class TbsSkinForm;
+class TbsSkinStdLabel;
+
 enum TMsgDlgType : std::uint8_t { mtWarning = 0, mtError = 1, mtInformation = 2, mtConfirmation = 3, mtCustom = 4 };
 
 // A set of button kinds, bit n for the kind of index n.
@@ -43,6 +47,16 @@ public:
   // Builds the dialog, shows it modally, frees it, and returns the result code
   // of the button that closed it (2 when closed otherwise).
   int ShowDialog(const QString& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext);
+
+private:
+  // The steps of building the dialog, in their order.
+  TbsSkinForm* MakeFrame(TbsMessageForm& form) const;
+  TbsSkinStdLabel* MakeLabel(TbsMessageForm& form, const QString& text) const;
+  void MakeIcon(TbsMessageForm& form, TMsgDlgType type) const;
+  // Returns the client width the box needs.
+  int MakeShowAgainBox(TbsMessageForm& form, int top) const;
+  void FitWidthToFrame(TbsMessageForm& form) const;
+  void MakeButtons(TbsMessageForm& form, TMsgDlgButtons buttons, int buttonHeight, int rowWidth) const;
 };
 
 // A notice: information, the Yes button alone, help context 0; the result is

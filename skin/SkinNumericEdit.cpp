@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "skin/SkinFitText.h"
+#include "skin/SkinPlainLook.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -71,7 +72,8 @@ private:
 // --- The field ----------------------------------------------------------------
 
 TbsSkinNumericEdit::TbsSkinNumericEdit(QWidget* parent)
-    : TbsSkinCustomControl(parent, QStringLiteral("edit")), FEditor(new TbsNumericEditor(this)) {
+    : TbsSkinCustomControl(parent, QStringLiteral("edit"), IsRecordOf<TbsDataSkinEditControl>),
+      FEditor(new TbsNumericEditor(this)) {
   resize(121, 21);
   DefaultFont = TFont::Make(QStringLiteral("Arial"), 14, 0, clBlack);
   FEditor->setText(QStringLiteral("0"));
@@ -140,13 +142,8 @@ void TbsSkinNumericEdit::SkinChanged() {
   ApplyFont();
 }
 
-bool TbsSkinNumericEdit::AcceptsRecord(const TbsDataSkinControl* record) const {
-  return dynamic_cast<const TbsDataSkinEditControl*>(record) != nullptr;
-}
-
-QImage TbsSkinNumericEdit::ComposeBody(const QImage& piece, QSize size, QRgb background) const {
-  // The mask goes through here too, so a region would fit the body.
-  return ComposeFreely(piece, FResizeMode, FLayout, size, background);
+bool TbsSkinNumericEdit::GrowsAroundClient() const {
+  return FResizeMode != TbsResizeMode::rmFree && FResizeMode != TbsResizeMode::rmNone;
 }
 
 TRect TbsSkinNumericEdit::SkinClientRect() const { return FLook.ClientRect(size()); }
@@ -218,19 +215,6 @@ void TbsSkinNumericEdit::DrawPlain(QImage& image) {
   // border (shadow and dark shadow above and left, highlight and light below
   // and right). The editor covers the face.
   QPainter p(&image);
-  const QRect r = image.rect();
-  p.fillRect(r, ToQColor(isEnabled() ? clWindow : clBtnFace));
-  const int w = r.width(), h = r.height();
-  p.setPen(ToQColor(clBtnShadow));
-  p.drawLine(0, 0, w - 1, 0);
-  p.drawLine(0, 0, 0, h - 1);
-  p.setPen(ToQColor(cl3DDkShadow));
-  p.drawLine(1, 1, w - 2, 1);
-  p.drawLine(1, 1, 1, h - 2);
-  p.setPen(ToQColor(clBtnHighlight));
-  p.drawLine(0, h - 1, w - 1, h - 1);
-  p.drawLine(w - 1, 0, w - 1, h - 1);
-  p.setPen(ToQColor(cl3DLight));
-  p.drawLine(1, h - 2, w - 2, h - 2);
-  p.drawLine(w - 2, 1, w - 2, h - 2);
+  p.fillRect(image.rect(), ToQColor(isEnabled() ? clWindow : clBtnFace));
+  DrawSunkenBorder(p, image.size());
 }

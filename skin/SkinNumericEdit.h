@@ -56,8 +56,9 @@ public:
 protected:
   void DrawPlain(QImage& image) override;
   bool DrawSkin(QImage& image) override;
-  bool AcceptsRecord(const TbsDataSkinControl* record) const override;
-  QImage ComposeBody(const QImage& piece, QSize size, QRgb background) const override;
+  // Like the edit field's body: any record but one of rmFree grows around
+  // its client rectangle.
+  bool GrowsAroundClient() const override;
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -1,7 +1,7 @@
 #pragma once
-// Value types of the skin records: the enumerations of the description and
-// the table rows (key, type, default, field) from which every record class
-// reads its keys.
+// Value types of the skin records: the enumerations of the description, the
+// font many records share, and the table rows (key, field) from which every
+// record class reads its keys.
 #include "platform/Graphics.h"
 #include "skin/SkinIni.h"
 
@@ -13,7 +13,11 @@
 enum class TbsMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
 enum class TbsInactiveEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum class TbsStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
+// What a frame's caption button or system-menu item does. The skin's
+// "command" words name all but cmRestore, which only the system menu offers;
+// cmDefault is a custom button (no handler in this program asks for one) and
+// stands wherever no command applies: no button, a menu divider.
+enum class TbsStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray, cmRestore };
 
 // An enumeration's words, in value order, and the value of a word that
 // matches none of them. (A missing key takes the row's default instead.)
@@ -62,39 +66,70 @@ E ReadEnum(const TbsIniTable& ini, const QString& section, const QString& key, E
   return EnumFromWord(ini.ValueExists(section, key) ? &value : nullptr, fallback);
 }
 
-// One key of a record: its name, where it goes, and its default. The type of
-// the field decides how the value is read (integer and colour alike).
+// The font a record gives: four keys "fontname", "fontheight", "fontstyle"
+// and "fontcolor" (with a prefix in front for a record's second font, as
+// "captionfontname"), each defaulting as below.
+struct TbsDataSkinFont {
+  QString Name = QStringLiteral("Arial");
+  int Height = 14;
+  TFontStyles Style = 0;
+  TColor Color = 0;
+
+  // `own` with this font's name, height and style when `use` is on; the
+  // colour and the character set stay `own`'s.
+  TFont AppliedTo(const TFont& own, bool use = true) const {
+    TFont font = own;
+    if (use) {
+      font.Name = Name;
+      font.Height = Height;
+      font.Style = Style;
+    }
+    return font;
+  }
+  TFont ToFont() const { return TFont::Make(Name, Height, Style, Color); }
+  bool operator==(const TbsDataSkinFont&) const = default;
+};
+
+// One row of a record's key table: a key and the field it fills. The type
+// of the field decides how the value is read (integer and colour alike); a
+// font row fills the four font keys behind its prefix. A missing key leaves
+// the field as it is.
 template <class C>
 struct TKeyRow {
   using TField = std::variant<int C::*, bool C::*, TRect C::*, QPoint C::*, QString C::*, TFontStyles C::*,
-                              TbsMorphKind C::*, TbsInactiveEffect C::*, TAlignment C::*, TbsStdCommand C::*>;
-  const char* Key;
+                              TbsMorphKind C::*, TbsInactiveEffect C::*, TAlignment C::*, TbsStdCommand C::*,
+                              TbsDataSkinFont C::*>;
+  const char* Key;  // a font row: the prefix ("" for the record's font)
   TField Field;
-  int Default = 0;              // integers, colours, Booleans, enumerations
-  const char* Text = nullptr;   // strings
-
-  constexpr TKeyRow(const char* key, TField field, int fallback = 0) : Key(key), Field(field), Default(fallback) {}
-  template <class E>
-    requires std::is_enum_v<E>
-  constexpr TKeyRow(const char* key, E C::*field, E fallback) : Key(key), Field(field), Default(int(fallback)) {}
-  constexpr TKeyRow(const char* key, QString C::*field, const char* text) : Key(key), Field(field), Text(text) {}
 };
 
-namespace skinrecords_detail {
-// One value into one field; `v` is null when the key is missing.
-inline void Read(const QString* v, int def, const char*, int& out) { out = v ? skinvalue::ToInteger(*v, def) : def; }
-inline void Read(const QString* v, int def, const char*, bool& out) { out = v ? skinvalue::ToBoolean(*v) : def != 0; }
-inline void Read(const QString* v, int, const char*, TRect& out) { out = v ? skinvalue::ToRect(*v) : TRect(); }
-inline void Read(const QString* v, int, const char*, QPoint& out) { out = v ? skinvalue::ToPoint(*v) : QPoint(); }
-inline void Read(const QString* v, int, const char* text, QString& out) {
-  out = v ? *v : text ? QString::fromLatin1(text) : QString();
+// The row of a record's font (the four font keys behind `prefix`).
+template <class C>
+constexpr TKeyRow<C> FontKeys(TbsDataSkinFont C::*font, const char* prefix = "") {
+  return TKeyRow<C>{prefix, font};
 }
-inline void Read(const QString* v, int, const char*, TFontStyles& out) { out = v ? skinvalue::ToFontStyle(*v) : 0; }
+
+namespace skinrecords_detail {
+// One present value into one field. An integer that does not read keeps the
+// field's value; an unknown enumeration word takes the enumeration's own
+// fallback.
+inline void Read(const QString& v, int& out) { out = skinvalue::ToInteger(v, out); }
+inline void Read(const QString& v, bool& out) { out = skinvalue::ToBoolean(v); }
+inline void Read(const QString& v, TRect& out) { out = skinvalue::ToRect(v); }
+inline void Read(const QString& v, QPoint& out) { out = skinvalue::ToPoint(v); }
+inline void Read(const QString& v, QString& out) { out = v; }
+inline void Read(const QString& v, TFontStyles& out) { out = skinvalue::ToFontStyle(v); }
 template <class E>
   requires std::is_enum_v<E>
-void Read(const QString* v, int def, const char*, E& out) {
-  out = EnumFromWord(v, static_cast<E>(def));
+void Read(const QString& v, E& out) {
+  out = EnumFromWord(&v, out);
 }
+
+template <class T>
+void ReadKey(const TbsIniTable::TSection* section, const char* key, T& out) {
+  if (const QString* value = TbsIniTable::Value(section, key)) Read(*value, out);
+}
+void ReadFont(const TbsIniTable::TSection* section, const char* prefix, TbsDataSkinFont& out);
 }  // namespace skinrecords_detail
 
 // Reads every row of a table, in order, from one section into `target`.
@@ -102,8 +137,14 @@ template <class C, class T>
 void ReadKeys(const TbsIniTable& ini, const QString& section, std::span<const TKeyRow<C>> rows, T& target) {
   const TbsIniTable::TSection* found = ini.Find(section);
   for (const TKeyRow<C>& row : rows) {
-    const QString* value = TbsIniTable::Value(found, row.Key);
-    std::visit([&](auto member) { skinrecords_detail::Read(value, row.Default, row.Text, target.*member); },
-               row.Field);
+    std::visit(
+        [&](auto member) {
+          auto& field = target.*member;
+          if constexpr (std::is_same_v<std::remove_reference_t<decltype(field)>, TbsDataSkinFont>)
+            skinrecords_detail::ReadFont(found, row.Key, field);
+          else
+            skinrecords_detail::ReadKey(found, row.Key, field);
+        },
+        row.Field);
   }
 }

@@ -1,15 +1,27 @@
 // Key tables of the skin records: one table per record class, in reading
-// order. A class reads its base's table first (LoadFromIni calls the base),
-// then its own; the counts are checked here so that a row lost in editing
-// shows at compile time.
+// order, and the one way every record loads from them. The number of keys
+// of each table is checked here, so that a row lost in editing shows at
+// compile time.
 #include "skin/SkinRecords.h"
 
-#include <functional>
+#include <type_traits>
+
+void skinrecords_detail::ReadFont(const TbsIniTable::TSection* section, const char* prefix, TbsDataSkinFont& out) {
+  const auto key = [prefix](const char* what) { return QByteArray(prefix) + what; };
+  ReadKey(section, key("fontname").constData(), out.Name);
+  ReadKey(section, key("fontheight").constData(), out.Height);
+  ReadKey(section, key("fontstyle").constData(), out.Style);
+  ReadKey(section, key("fontcolor").constData(), out.Color);
+}
 
 namespace {
-constexpr auto kMorph = TbsMorphKind::mkDefault;
-constexpr auto kCmDefault = TbsStdCommand::cmDefault;
-constexpr auto kCenter = TAlignment::taCenter;
+// The keys a table reads: a font row stands for four.
+template <class C, std::size_t N>
+constexpr int KeyCount(const TKeyRow<C> (&rows)[N]) {
+  int count = 0;
+  for (const TKeyRow<C>& row : rows) count += std::holds_alternative<TbsDataSkinFont C::*>(row.Field) ? 4 : 1;
+  return count;
+}
 
 template <class C, std::size_t N>
 void Load(const TbsIniTable& ini, const QString& section, const TKeyRow<C> (&rows)[N], C& target) {
@@ -22,38 +34,41 @@ void Load(const TbsIniTable& ini, const QString& section, const TKeyRow<C> (&row
 namespace {
 using O = TbsDataSkinObject;
 constexpr TKeyRow<O> kObjectKeys[] = {
-    {"hint", &O::Hint, nullptr},           {"activepictureindex", &O::ActivePictureIndex, -1},
-    {"skinrectinapicture", &O::SkinRectInAPicture}, {"skinrect", &O::SkinRect},
-    {"activeskinrect", &O::ActiveSkinRect}, {"inactiveskinrect", &O::InActiveSkinRect},
-    {"morphing", &O::Morphing},            {"morphkind", &O::MorphKind, kMorph},
+    {"hint", &O::Hint},
+    {"activepictureindex", &O::ActivePictureIndex},
+    {"skinrectinapicture", &O::SkinRectInAPicture},
+    {"skinrect", &O::SkinRect},
+    {"activeskinrect", &O::ActiveSkinRect},
+    {"inactiveskinrect", &O::InActiveSkinRect},
+    {"morphing", &O::Morphing},
+    {"morphkind", &O::MorphKind},
 };
-static_assert(std::size(kObjectKeys) == 8);
+static_assert(KeyCount(kObjectKeys) == 8);
 
 using UO = TbsDataUserObject;
 constexpr TKeyRow<UO> kUserObjectKeys[] = {{"skinrect", &UO::SkinRect}};
-static_assert(std::size(kUserObjectKeys) == 1);
+static_assert(KeyCount(kUserObjectKeys) == 1);
 
 using B = TbsDataSkinButton;
 constexpr TKeyRow<B> kButtonKeys[] = {{"downrect", &B::DownRect}, {"disableskinrsect", &B::DisableSkinRect}};
-static_assert(std::size(kButtonKeys) == 2);
+static_assert(KeyCount(kButtonKeys) == 2);
 
 using SB = TbsDataSkinStdButton;
 constexpr TKeyRow<SB> kStdButtonKeys[] = {
-    {"command", &SB::Command, kCmDefault},  {"restorerect", &SB::RestoreRect},
-    {"restoreactiverect", &SB::RestoreActiveRect}, {"restoredownrect", &SB::RestoreDownRect},
+    {"command", &SB::Command},
+    {"restorerect", &SB::RestoreRect},
+    {"restoreactiverect", &SB::RestoreActiveRect},
+    {"restoredownrect", &SB::RestoreDownRect},
     {"restoreinactiverect", &SB::RestoreInActiveRect},
 };
-static_assert(std::size(kStdButtonKeys) == 5);
+static_assert(KeyCount(kStdButtonKeys) == 5);
 
 using CA = TbsDataSkinCaption;
 constexpr TKeyRow<CA> kCaptionKeys[] = {
     {"textrect", &CA::TextRect},
-    {"fontname", &CA::FontName, "Arial"},
-    {"fontheight", &CA::FontHeight, 14},
-    {"fontstyle", &CA::FontStyle},
-    {"fontcolor", &CA::FontColor},
+    FontKeys(&CA::Font),
     {"activefontcolor", &CA::ActiveFontColor},
-    {"alignment", &CA::Alignment, kCenter},
+    {"alignment", &CA::Alignment},
     {"light", &CA::Light},
     {"lightcolor", &CA::LightColor},
     {"activelightcolor", &CA::ActiveLightColor},
@@ -67,12 +82,12 @@ constexpr TKeyRow<CA> kCaptionKeys[] = {
     {"framerightoffset", &CA::FrameRightOffset},
     {"stretcheffect", &CA::StretchEffect},
     {"animateskinrect", &CA::AnimateSkinRect},
-    {"framecount", &CA::FrameCount, 0},
-    {"animateinterval", &CA::AnimateInterval, 25},
+    {"framecount", &CA::FrameCount},
+    {"animateinterval", &CA::AnimateInterval},
     {"inactiveanimation", &CA::InActiveAnimation},
     {"fullframe", &CA::FullFrame},
 };
-static_assert(std::size(kCaptionKeys) == 24);
+static_assert(KeyCount(kCaptionKeys) == 24);
 
 using MI = TbsDataSkinMenuItem;
 constexpr TKeyRow<MI> kMenuItemKeys[] = {
@@ -83,10 +98,7 @@ constexpr TKeyRow<MI> kMenuItemKeys[] = {
     {"dividerrightoffset", &MI::DividerRightOffset},
     {"textrect", &MI::TextRect},
     {"imagerect", &MI::ImageRect},
-    {"fontname", &MI::FontName, "Arial"},
-    {"fontheight", &MI::FontHeight, 14},
-    {"fontstyle", &MI::FontStyle},
-    {"fontcolor", &MI::FontColor},
+    FontKeys(&MI::Font),
     {"activefontcolor", &MI::ActiveFontColor},
     {"unenabledfontcolor", &MI::UnEnabledFontColor},
     {"stretcheffect", &MI::StretchEffect},
@@ -94,13 +106,13 @@ constexpr TKeyRow<MI> kMenuItemKeys[] = {
     {"dividerstretcheffect", &MI::DividerStretchEffect},
     {"animateskinrect", &MI::AnimateSkinRect},
     {"framecount", &MI::FrameCount},
-    {"animateinterval", &MI::AnimateInterval, 25},
+    {"animateinterval", &MI::AnimateInterval},
     {"inactiveanimation", &MI::InActiveAnimation},
     {"useimagecolor", &MI::UseImageColor},
     {"imagecolor", &MI::ImageColor},
     {"activeimagecolor", &MI::ActiveImageColor},
 };
-static_assert(std::size(kMenuItemKeys) == 23);
+static_assert(KeyCount(kMenuItemKeys) == 23);
 
 using MB = TbsDataSkinMainMenuBarItem;
 constexpr TKeyRow<MB> kMainMenuBarItemKeys[] = {
@@ -108,76 +120,42 @@ constexpr TKeyRow<MB> kMainMenuBarItemKeys[] = {
     {"itemrightoffset", &MB::ItemRightOffset},
     {"downrect", &MB::DownRect},
     {"textrect", &MB::TextRect},
-    {"fontname", &MB::FontName, "Arial"},
-    {"fontheight", &MB::FontHeight, 14},
-    {"fontstyle", &MB::FontStyle},
-    {"fontcolor", &MB::FontColor},
+    FontKeys(&MB::Font),
     {"activefontcolor", &MB::ActiveFontColor},
     {"downfontcolor", &MB::DownFontColor},
     {"unenabledfontColor", &MB::UnEnabledFontColor},
     {"stretcheffect", &MB::StretchEffect},
     {"animateskinrect", &MB::AnimateSkinRect},
     {"framecount", &MB::FrameCount},
-    {"animateinterval", &MB::AnimateInterval, 25},
+    {"animateinterval", &MB::AnimateInterval},
     {"inactiveanimation", &MB::InActiveAnimation},
 };
-static_assert(std::size(kMainMenuBarItemKeys) == 16);
+static_assert(KeyCount(kMainMenuBarItemKeys) == 16);
 
 using AN = TbsDataSkinAnimate;
 constexpr TKeyRow<AN> kAnimateKeys[] = {
-    {"countframes", &AN::CountFrames, 1},
+    {"countframes", &AN::CountFrames},
     {"cycle", &AN::Cycle},
     {"buttonstyle", &AN::ButtonStyle},
-    {"timerinterval", &AN::TimerInterval, 50},
-    {"command", &AN::Command, kCmDefault},
+    {"timerinterval", &AN::TimerInterval},
+    {"command", &AN::Command},
     {"downskinrect", &AN::DownSkinRect},
     {"restorerect", &AN::RestoreRect},
     {"restoreactiverect", &AN::RestoreActiveRect},
     {"restoredownrect", &AN::RestoreDownRect},
     {"restoreinactiverect", &AN::RestoreInActiveRect},
 };
-static_assert(std::size(kAnimateKeys) == 10);
+static_assert(KeyCount(kAnimateKeys) == 10);
 }  // namespace
-
-void TbsDataSkinObject::LoadFromIni(const TbsIniTable& ini) { Load(ini, IDName, kObjectKeys, *this); }
-void TbsDataUserObject::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinObject::LoadFromIni(ini);
-  Load(ini, IDName, kUserObjectKeys, *this);
-}
-void TbsDataSkinButton::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinObject::LoadFromIni(ini);
-  Load(ini, IDName, kButtonKeys, *this);
-}
-void TbsDataSkinStdButton::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinButton::LoadFromIni(ini);
-  Load(ini, IDName, kStdButtonKeys, *this);
-}
-void TbsDataSkinCaption::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinObject::LoadFromIni(ini);
-  Load(ini, IDName, kCaptionKeys, *this);
-}
-void TbsDataSkinMenuItem::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinObject::LoadFromIni(ini);
-  Load(ini, IDName, kMenuItemKeys, *this);
-}
-void TbsDataSkinMainMenuBarItem::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinMainMenuItem::LoadFromIni(ini);
-  Load(ini, IDName, kMainMenuBarItemKeys, *this);
-}
-void TbsDataSkinAnimate::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinObject::LoadFromIni(ini);
-  Load(ini, IDName, kAnimateKeys, *this);
-  Morphing = false;
-}
 
 // --- Controls -------------------------------------------------------------
 
 namespace {
 using CT = TbsDataSkinControl;
 constexpr TKeyRow<CT> kControlKeys[] = {
-    {"pictureindex", &CT::PictureIndex, -1}, {"maskpictureindex", &CT::MaskPictureIndex, -1},
+    {"pictureindex", &CT::PictureIndex}, {"maskpictureindex", &CT::MaskPictureIndex},
     {"skinrect", &CT::SkinRect}};
-static_assert(std::size(kControlKeys) == 3);
+static_assert(KeyCount(kControlKeys) == 3);
 
 using CC = TbsDataSkinCustomControl;
 constexpr TKeyRow<CC> kCustomControlKeys[] = {
@@ -187,14 +165,11 @@ constexpr TKeyRow<CC> kCustomControlKeys[] = {
     {"topstretch", &CC::TopStretch},           {"rightstretch", &CC::RightStretch},
     {"bottomstretch", &CC::BottomStretch},     {"stretcheffect", &CC::StretchEffect},
 };
-static_assert(std::size(kCustomControlKeys) == 10);
+static_assert(KeyCount(kCustomControlKeys) == 10);
 
 using BC = TbsDataSkinButtonControl;
 constexpr TKeyRow<BC> kButtonControlKeys[] = {
-    {"fontname", &BC::FontName, "Arial"},
-    {"fontheight", &BC::FontHeight, 14},
-    {"fontstyle", &BC::FontStyle},
-    {"fontcolor", &BC::FontColor},
+    FontKeys(&BC::Font),
     {"activefontcolor", &BC::ActiveFontColor},
     {"downfontcolor", &BC::DownFontColor},
     {"disabledfontcolor", &BC::DisabledFontColor},
@@ -202,10 +177,10 @@ constexpr TKeyRow<BC> kButtonControlKeys[] = {
     {"downskinrect", &BC::DownSkinRect},
     {"disabledskinrect", &BC::DisabledSkinRect},
     {"morphing", &BC::Morphing},
-    {"morphkind", &BC::MorphKind, kMorph},
+    {"morphkind", &BC::MorphKind},
     {"animateskinrect", &BC::AnimateSkinRect},
     {"framecount", &BC::FrameCount},
-    {"animateinterval", &BC::AnimateInterval, 25},
+    {"animateinterval", &BC::AnimateInterval},
     {"showfocus", &BC::ShowFocus},
     {"menumarkerflatrect", &BC::MenuMarkerFlatRect},
     {"menumarkerrect", &BC::MenuMarkerRect},
@@ -213,19 +188,16 @@ constexpr TKeyRow<BC> kButtonControlKeys[] = {
     {"menumarkerdownrect", &BC::MenuMarkerDownRect},
     {"menumarkertransparentcolor", &BC::MenuMarkerTransparentColor},
 };
-static_assert(std::size(kButtonControlKeys) == 21);
+static_assert(KeyCount(kButtonControlKeys) == 21);
 
 using MBC = TbsDataSkinMenuButtonControl;
 constexpr TKeyRow<MBC> kMenuButtonKeys[] = {{"trackbuttonrect", &MBC::TrackButtonRect}};
-static_assert(std::size(kMenuButtonKeys) == 1);
+static_assert(KeyCount(kMenuButtonKeys) == 1);
 
 using ED = TbsDataSkinEditControl;
 constexpr TKeyRow<ED> kEditKeys[] = {
     {"activeskinrect", &ED::ActiveSkinRect},
-    {"fontname", &ED::FontName, "Arial"},
-    {"fontheight", &ED::FontHeight, 14},
-    {"fontstyle", &ED::FontStyle},
-    {"fontcolor", &ED::FontColor},
+    FontKeys(&ED::Font),
     {"disabledfontcolor", &ED::DisabledFontColor},
     {"activefontcolor", &ED::ActiveFontColor},
     {"buttonrect", &ED::ButtonRect},
@@ -233,11 +205,11 @@ constexpr TKeyRow<ED> kEditKeys[] = {
     {"downbuttonrect", &ED::DownButtonRect},
     {"unenabledbuttonrect", &ED::UnEnabledButtonRect},
 };
-static_assert(std::size(kEditKeys) == 11);
+static_assert(KeyCount(kEditKeys) == 11);
 
 using ME = TbsDataSkinMemoControl;
 constexpr TKeyRow<ME> kMemoKeys[] = {{"bgcolor", &ME::BGColor}, {"activebgcolor", &ME::ActiveBGColor}};
-static_assert(std::size(kMemoKeys) == 2);
+static_assert(KeyCount(kMemoKeys) == 2);
 
 using CB = TbsDataSkinComboBox;
 constexpr TKeyRow<CB> kComboBoxKeys[] = {
@@ -248,13 +220,10 @@ constexpr TKeyRow<CB> kComboBoxKeys[] = {
     {"itemleftoffset", &CB::ItemLeftOffset},
     {"itemrightoffset", &CB::ItemRightOffset},
     {"itemtextrect", &CB::ItemTextRect},
-    {"fontname", &CB::FontName, "Arial"},
-    {"fontheight", &CB::FontHeight, 14},
-    {"fontstyle", &CB::FontStyle},
-    {"fontcolor", &CB::FontColor},
+    FontKeys(&CB::Font),
     {"focusfontcolor", &CB::FocusFontColor},
     {"activefontcolor", &CB::ActiveFontColor},
-    {"listboxname", &CB::ListBoxName, nullptr},
+    {"listboxname", &CB::ListBoxName},
     {"buttonrect", &CB::ButtonRect},
     {"activebuttonrect", &CB::ActiveButtonRect},
     {"downbuttonrect", &CB::DownButtonRect},
@@ -263,7 +232,7 @@ constexpr TKeyRow<CB> kComboBoxKeys[] = {
     {"focusitemstretcheffect", &CB::FocusItemStretchEffect},
     {"showfocus", &CB::ShowFocus},
 };
-static_assert(std::size(kComboBoxKeys) == 21);
+static_assert(KeyCount(kComboBoxKeys) == 21);
 
 using LB = TbsDataSkinListBox;
 constexpr TKeyRow<LB> kListBoxKeys[] = {
@@ -273,17 +242,11 @@ constexpr TKeyRow<LB> kListBoxKeys[] = {
     {"itemleftoffset", &LB::ItemLeftOffset},
     {"itemrightoffset", &LB::ItemRightOffset},
     {"itemtextrect", &LB::ItemTextRect},
-    {"fontname", &LB::FontName, "Arial"},
-    {"fontheight", &LB::FontHeight, 14},
-    {"fontstyle", &LB::FontStyle},
-    {"fontcolor", &LB::FontColor},
+    FontKeys(&LB::Font),
     {"activefontcolor", &LB::ActiveFontColor},
     {"focusfontcolor", &LB::FocusFontColor},
     {"captionrect", &LB::CaptionRect},
-    {"captionfontname", &LB::CaptionFontName, "Arial"},
-    {"captionfontheight", &LB::CaptionFontHeight, 14},
-    {"captionfontstyle", &LB::CaptionFontStyle},
-    {"captionfontcolor", &LB::CaptionFontColor},
+    FontKeys(&LB::CaptionFont, "caption"),
     {"upbuttonrect", &LB::UpButtonRect},
     {"activeupbuttonrect", &LB::ActiveUpButtonRect},
     {"downupbuttonrect", &LB::DownUpButtonRect},
@@ -293,40 +256,33 @@ constexpr TKeyRow<LB> kListBoxKeys[] = {
     {"checkbuttonrect", &LB::CheckButtonRect},
     {"activecheckbuttonrect", &LB::ActiveCheckButtonRect},
     {"downcheckbuttonrect", &LB::DownCheckButtonRect},
-    {"vscrollbarname", &LB::VScrollBarName, "vscrollbar"},
-    {"hscrollbarname", &LB::HScrollBarName, "hscrollbar"},
-    {"bothhscrollbarname", &LB::BothScrollBarName, "bothhscrollbar"},
+    {"vscrollbarname", &LB::VScrollBarName},
+    {"hscrollbarname", &LB::HScrollBarName},
+    {"bothhscrollbarname", &LB::BothScrollBarName},
     {"showfocus", &LB::ShowFocus},
 };
-static_assert(std::size(kListBoxKeys) == 30);
+static_assert(KeyCount(kListBoxKeys) == 30);
 
 using CL = TbsDataSkinCheckListBox;
 constexpr TKeyRow<CL> kCheckListBoxKeys[] = {
     {"itemcheckrect", &CL::ItemCheckRect}, {"checkimagerect", &CL::CheckImageRect},
     {"uncheckimagerect", &CL::UnCheckImageRect}};
-static_assert(std::size(kCheckListBoxKeys) == 3);
+static_assert(KeyCount(kCheckListBoxKeys) == 3);
 
 using SL = TbsDataSkinStdLabelControl;
-constexpr TKeyRow<SL> kStdLabelKeys[] = {
-    {"fontname", &SL::FontName, "Arial"}, {"fontheight", &SL::FontHeight, 14}, {"fontstyle", &SL::FontStyle},
-    {"fontcolor", &SL::FontColor},        {"activefontcolor", &SL::ActiveFontColor, 16711680}};
-static_assert(std::size(kStdLabelKeys) == 5);
+constexpr TKeyRow<SL> kStdLabelKeys[] = {FontKeys(&SL::Font), {"activefontcolor", &SL::ActiveFontColor}};
+static_assert(KeyCount(kStdLabelKeys) == 5);
 
 using LA = TbsDataSkinLabelControl;
-constexpr TKeyRow<LA> kLabelKeys[] = {
-    {"fontname", &LA::FontName, "Arial"}, {"fontheight", &LA::FontHeight, 14}, {"fontstyle", &LA::FontStyle},
-    {"fontcolor", &LA::FontColor}};
-static_assert(std::size(kLabelKeys) == 4);
+constexpr TKeyRow<LA> kLabelKeys[] = {FontKeys(&LA::Font)};
+static_assert(KeyCount(kLabelKeys) == 4);
 
 using PA = TbsDataSkinPanelControl;
 constexpr TKeyRow<PA> kPanelKeys[] = {
-    {"bgpictureindex", &PA::BGPictureIndex, -1},
+    {"bgpictureindex", &PA::BGPictureIndex},
     {"captionrect", &PA::CaptionRect},
-    {"alignment", &PA::Alignment, kCenter},
-    {"fontname", &PA::FontName, "Arial"},
-    {"fontheight", &PA::FontHeight, 14},
-    {"fontstyle", &PA::FontStyle},
-    {"fontcolor", &PA::FontColor},
+    {"alignment", &PA::Alignment},
+    FontKeys(&PA::Font),
     {"checkimagerect", &PA::CheckImageRect},
     {"uncheckimagerect", &PA::UnCheckImageRect},
     {"markframerect", &PA::MarkFrameRect},
@@ -338,14 +294,11 @@ constexpr TKeyRow<PA> kPanelKeys[] = {
     {"grippertransparent", &PA::GripperTransparent},
     {"grippertransparentcolor", &PA::GripperTransparentColor},
 };
-static_assert(std::size(kPanelKeys) == 17);
+static_assert(KeyCount(kPanelKeys) == 17);
 
 using CR = TbsDataSkinCheckRadioControl;
 constexpr TKeyRow<CR> kCheckRadioKeys[] = {
-    {"fontname", &CR::FontName, "Arial"},
-    {"fontheight", &CR::FontHeight, 14},
-    {"fontstyle", &CR::FontStyle},
-    {"fontcolor", &CR::FontColor},
+    FontKeys(&CR::Font),
     {"activefontcolor", &CR::ActiveFontColor},
     {"unenabledfontcolor", &CR::UnEnabledFontColor},
     {"framefontcolor", &CR::FrameFontColor},
@@ -359,17 +312,14 @@ constexpr TKeyRow<CR> kCheckRadioKeys[] = {
     {"unenabledcheckimagerect", &CR::UnEnabledCheckImageRect},
     {"unenableduncheckimagerect", &CR::UnEnabledUnCheckImageRect},
     {"morphing", &CR::Morphing},
-    {"morphkind", &CR::MorphKind, kMorph},
+    {"morphkind", &CR::MorphKind},
 };
-static_assert(std::size(kCheckRadioKeys) == 18);
+static_assert(KeyCount(kCheckRadioKeys) == 18);
 
 using SE = TbsDataSkinSpinEditControl;
 constexpr TKeyRow<SE> kSpinEditKeys[] = {
     {"activeskinrect", &SE::ActiveSkinRect},
-    {"fontname", &SE::FontName, "Arial"},
-    {"fontheight", &SE::FontHeight, 14},
-    {"fontstyle", &SE::FontStyle},
-    {"fontcolor", &SE::FontColor},
+    FontKeys(&SE::Font),
     {"activefontcolor", &SE::ActiveFontColor},
     {"disabledfontcolor", &SE::DisabledFontColor},
     {"upbuttonrect", &SE::UpButtonRect},
@@ -379,7 +329,7 @@ constexpr TKeyRow<SE> kSpinEditKeys[] = {
     {"activedownbuttonrect", &SE::ActiveDownButtonRect},
     {"downdownbuttonrect", &SE::DownDownButtonRect},
 };
-static_assert(std::size(kSpinEditKeys) == 13);
+static_assert(KeyCount(kSpinEditKeys) == 13);
 
 using UD = TbsDataSkinUpDownControl;
 constexpr TKeyRow<UD> kUpDownKeys[] = {
@@ -387,7 +337,7 @@ constexpr TKeyRow<UD> kUpDownKeys[] = {
     {"downupbuttonrect", &UD::DownUpButtonRect}, {"downbuttonrect", &UD::DownButtonRect},
     {"activedownbuttonrect", &UD::ActiveDownButtonRect}, {"downdownbuttonrect", &UD::DownDownButtonRect},
 };
-static_assert(std::size(kUpDownKeys) == 6);
+static_assert(KeyCount(kUpDownKeys) == 6);
 
 using SC = TbsDataSkinScrollBarControl;
 constexpr TKeyRow<SC> kScrollBarKeys[] = {
@@ -409,7 +359,7 @@ constexpr TKeyRow<SC> kScrollBarKeys[] = {
     {"activeglyphrect", &SC::ActiveGlyphRect},
     {"downglyphrect", &SC::DownGlyphRect},
 };
-static_assert(std::size(kScrollBarKeys) == 17);
+static_assert(KeyCount(kScrollBarKeys) == 17);
 
 using TB = TbsDataSkinTrackBarControl;
 constexpr TKeyRow<TB> kTrackBarKeys[] = {
@@ -417,13 +367,13 @@ constexpr TKeyRow<TB> kTrackBarKeys[] = {
     {"activebuttonrect", &TB::ActiveButtonRect}, {"vertical", &TB::Vertical},
     {"buttontransparent", &TB::ButtonTransparent}, {"buttontransparentcolor", &TB::ButtonTransparentColor},
 };
-static_assert(std::size(kTrackBarKeys) == 6);
+static_assert(KeyCount(kTrackBarKeys) == 6);
 
 using SP = TbsDataSkinSplitterControl;
 constexpr TKeyRow<SP> kSplitterKeys[] = {
     {"gripperrect", &SP::GripperRect}, {"grippertransparent", &SP::GripperTransparent},
     {"grippertransparentcolor", &SP::GripperTransparentColor}};
-static_assert(std::size(kSplitterKeys) == 3);
+static_assert(KeyCount(kSplitterKeys) == 3);
 
 using GA = TbsDataSkinGaugeControl;
 constexpr TKeyRow<GA> kGaugeKeys[] = {
@@ -432,19 +382,16 @@ constexpr TKeyRow<GA> kGaugeKeys[] = {
     {"beginoffset", &GA::BeginOffset},
     {"endoffset", &GA::EndOffset},
     {"vertical", &GA::Vertical},
-    {"fontname", &GA::FontName, "Arial"},
-    {"fontheight", &GA::FontHeight, 14},
-    {"fontstyle", &GA::FontStyle},
-    {"fontcolor", &GA::FontColor},
+    FontKeys(&GA::Font),
     {"progresstransparent", &GA::ProgressTransparent},
     {"progresstransparentcolor", &GA::ProgressTransparentColor},
     {"progressstretch", &GA::ProgressStretch},
 };
-static_assert(std::size(kGaugeKeys) == 12);
+static_assert(KeyCount(kGaugeKeys) == 12);
 
 using SX = TbsDataSkinScrollBoxControl;
-constexpr TKeyRow<SX> kScrollBoxKeys[] = {{"bgpictureindex", &SX::BGPictureIndex, -1}};
-static_assert(std::size(kScrollBoxKeys) == 1);
+constexpr TKeyRow<SX> kScrollBoxKeys[] = {{"bgpictureindex", &SX::BGPictureIndex}};
+static_assert(KeyCount(kScrollBoxKeys) == 1);
 
 using XP = TbsDataSkinExPanelControl;
 constexpr TKeyRow<XP> kExPanelKeys[] = {
@@ -472,33 +419,30 @@ constexpr TKeyRow<XP> kExPanelKeys[] = {
     {"vrestorebuttonactiverect", &XP::VRestoreButtonActiveRect},
     {"vrestorebuttondownrect", &XP::VRestoreButtonDownRect},
     {"captionrect", &XP::CaptionRect},
-    {"fontname", &XP::FontName, "Arial"},
-    {"fontheight", &XP::FontHeight, 14},
-    {"fontstyle", &XP::FontStyle},
-    {"fontcolor", &XP::FontColor},
+    FontKeys(&XP::Font),
 };
-static_assert(std::size(kExPanelKeys) == 28);
+static_assert(KeyCount(kExPanelKeys) == 28);
 
 using CBR = TbsDataSkinControlBar;
 constexpr TKeyRow<CBR> kControlBarKeys[] = {
-    {"itemrect", &CBR::ItemRect},   {"bgpictureindex", &CBR::BGPictureIndex, -1},
+    {"itemrect", &CBR::ItemRect},   {"bgpictureindex", &CBR::BGPictureIndex},
     {"hgriprect", &CBR::HGripRect}, {"vgriprect", &CBR::VGripRect},
     {"gripoffset1", &CBR::GripOffset1}, {"gripoffset2", &CBR::GripOffset2},
 };
-static_assert(std::size(kControlBarKeys) == 6);
+static_assert(KeyCount(kControlBarKeys) == 6);
 
 using MM = TbsDataSkinMainMenuBar;
 constexpr TKeyRow<MM> kMainMenuBarKeys[] = {
     {"itemsrect", &MM::ItemsRect},
-    {"menubaritem", &MM::MenuBarItem, nullptr},
-    {"closebutton", &MM::CloseButton, nullptr},
-    {"minbutton", &MM::MinButton, nullptr},
-    {"maxbutton", &MM::MaxButton, nullptr},
-    {"sysmenubutton", &MM::SysMenuButton, nullptr},
+    {"menubaritem", &MM::MenuBarItem},
+    {"closebutton", &MM::CloseButton},
+    {"minbutton", &MM::MinButton},
+    {"maxbutton", &MM::MaxButton},
+    {"sysmenubutton", &MM::SysMenuButton},
     {"trackmarkcolor", &MM::TrackMarkColor},
     {"trackmarkactivecolor", &MM::TrackMarkActiveColor},
 };
-static_assert(std::size(kMainMenuBarKeys) == 8);
+static_assert(KeyCount(kMainMenuBarKeys) == 8);
 
 using SD = TbsDataSkinSlider;
 constexpr TKeyRow<SD> kSliderKeys[] = {
@@ -506,17 +450,15 @@ constexpr TKeyRow<SD> kSliderKeys[] = {
     {"vrulerrect", &SD::VRulerRect}, {"vthumbrect", &SD::VThumbRect}, {"edgesize", &SD::EdgeSize},
     {"pointscolor", &SD::PointsColor},
 };
-static_assert(std::size(kSliderKeys) == 7);
+static_assert(KeyCount(kSliderKeys) == 7);
 
 using BV = TbsDataSkinBevel;
 constexpr TKeyRow<BV> kBevelKeys[] = {{"lightcolor", &BV::LightColor}, {"darkcolor", &BV::DarkColor}};
-static_assert(std::size(kBevelKeys) == 2);
+static_assert(KeyCount(kBevelKeys) == 2);
 
-template <class C>
-constexpr TKeyRow<C> kTextViewKeys[] = {
-    {"fontname", &C::FontName, "Arial"}, {"fontheight", &C::FontHeight, 14}, {"fontstyle", &C::FontStyle},
-    {"fontcolor", &C::FontColor},        {"bgcolor", &C::BGColor}};
-static_assert(std::size(kTextViewKeys<TbsDataSkinTreeView>) == 5);
+using TV = TbsDataSkinTextView;
+constexpr TKeyRow<TV> kTextViewKeys[] = {FontKeys(&TV::Font), {"bgcolor", &TV::BGColor}};
+static_assert(KeyCount(kTextViewKeys) == 5);
 
 using TC = TbsDataSkinTabControl;
 constexpr TKeyRow<TC> kTabKeys[] = {
@@ -525,7 +467,7 @@ constexpr TKeyRow<TC> kTabKeys[] = {
     {"focustabrect", &TC::FocusTabRect},
     {"mouseintabrect", &TC::MouseInTabRect},
     {"clientrect", &TC::ClientRect},
-    {"bgpictureindex", &TC::BGPictureIndex, -1},
+    {"bgpictureindex", &TC::BGPictureIndex},
     {"lefttoppoint", &TC::LeftTopPoint},
     {"righttoppoint", &TC::RightTopPoint},
     {"leftbottompoint", &TC::LeftBottomPoint},
@@ -538,19 +480,16 @@ constexpr TKeyRow<TC> kTabKeys[] = {
     {"topstretch", &TC::TopStretch},
     {"rightstretch", &TC::RightStretch},
     {"bottomstretch", &TC::BottomStretch},
-    {"fontname", &TC::FontName, "Arial"},
-    {"fontheight", &TC::FontHeight, 14},
-    {"fontstyle", &TC::FontStyle},
-    {"fontcolor", &TC::FontColor},
+    FontKeys(&TC::Font),
     {"activefontcolor", &TC::ActiveFontColor},
     {"focusfontcolor", &TC::FocusFontColor},
     {"mouseinfontcolor", &TC::MouseInFontColor},
-    {"updown", &TC::UpDown, nullptr},
+    {"updown", &TC::UpDown},
     {"showfocus", &TC::ShowFocus},
     {"focusoffsetx", &TC::FocusOffsetX},
     {"focusoffsety", &TC::FocusOffsetY},
 };
-static_assert(std::size(kTabKeys) == 29);
+static_assert(KeyCount(kTabKeys) == 29);
 
 using GR = TbsDataSkinGridControl;
 constexpr TKeyRow<GR> kGridKeys[] = {
@@ -565,67 +504,81 @@ constexpr TKeyRow<GR> kGridKeys[] = {
     {"celltextrect", &GR::CellTextRect},
     {"linescolor", &GR::LinesColor},
     {"bgcolor", &GR::BGColor},
-    {"fontname", &GR::FontName, "Arial"},
-    {"fontheight", &GR::FontHeight, 14},
-    {"fontstyle", &GR::FontStyle},
-    {"fontcolor", &GR::FontColor},
+    FontKeys(&GR::Font),
     {"selectfontcolor", &GR::SelectFontColor},
     {"focusfontcolor", &GR::FocusFontColor},
-    {"fixedfontname", &GR::FixedFontName, "Arial"},
-    {"fixedfontheight", &GR::FixedFontHeight, 14},
-    {"fixedfontstyle", &GR::FixedFontStyle},
-    {"fixedfontcolor", &GR::FixedFontColor},
+    FontKeys(&GR::FixedFont, "fixed"),
     {"cellstretcheffect", &GR::CellStretchEffect},
     {"fixedcellstretcheffect", &GR::FixedCellStretchEffect},
     {"showfocus", &GR::ShowFocus},
 };
-static_assert(std::size(kGridKeys) == 24);
+static_assert(KeyCount(kGridKeys) == 24);
 }  // namespace
 
-void TbsDataSkinControl::LoadFromIni(const TbsIniTable& ini) { Load(ini, IDName, kControlKeys, *this); }
+// --- Loading ----------------------------------------------------------------
 
-// Classes that read their base's keys and then one table of their own.
-#define BS_LOAD(Class, Base, Table)                        \
-  void Class::LoadFromIni(const TbsIniTable& ini) {        \
-    Base::LoadFromIni(ini);                                \
-    Load(ini, IDName, Table, *this);                       \
-  }
-BS_LOAD(TbsDataSkinCustomControl, TbsDataSkinControl, kCustomControlKeys)
-BS_LOAD(TbsDataSkinButtonControl, TbsDataSkinCustomControl, kButtonControlKeys)
-BS_LOAD(TbsDataSkinMenuButtonControl, TbsDataSkinButtonControl, kMenuButtonKeys)
-BS_LOAD(TbsDataSkinEditControl, TbsDataSkinCustomControl, kEditKeys)
-BS_LOAD(TbsDataSkinMemoControl, TbsDataSkinEditControl, kMemoKeys)
-BS_LOAD(TbsDataSkinComboBox, TbsDataSkinCustomControl, kComboBoxKeys)
-BS_LOAD(TbsDataSkinListBox, TbsDataSkinCustomControl, kListBoxKeys)
-BS_LOAD(TbsDataSkinCheckListBox, TbsDataSkinListBox, kCheckListBoxKeys)
-BS_LOAD(TbsDataSkinStdLabelControl, TbsDataSkinControl, kStdLabelKeys)
-BS_LOAD(TbsDataSkinLabelControl, TbsDataSkinCustomControl, kLabelKeys)
-BS_LOAD(TbsDataSkinPanelControl, TbsDataSkinCustomControl, kPanelKeys)
-BS_LOAD(TbsDataSkinCheckRadioControl, TbsDataSkinCustomControl, kCheckRadioKeys)
-BS_LOAD(TbsDataSkinSpinEditControl, TbsDataSkinCustomControl, kSpinEditKeys)
-BS_LOAD(TbsDataSkinScrollBarControl, TbsDataSkinCustomControl, kScrollBarKeys)
-BS_LOAD(TbsDataSkinTrackBarControl, TbsDataSkinCustomControl, kTrackBarKeys)
-BS_LOAD(TbsDataSkinSplitterControl, TbsDataSkinCustomControl, kSplitterKeys)
-BS_LOAD(TbsDataSkinGaugeControl, TbsDataSkinCustomControl, kGaugeKeys)
-BS_LOAD(TbsDataSkinScrollBoxControl, TbsDataSkinCustomControl, kScrollBoxKeys)
-BS_LOAD(TbsDataSkinExPanelControl, TbsDataSkinCustomControl, kExPanelKeys)
-BS_LOAD(TbsDataSkinControlBar, TbsDataSkinCustomControl, kControlBarKeys)
-BS_LOAD(TbsDataSkinMainMenuBar, TbsDataSkinControl, kMainMenuBarKeys)
-BS_LOAD(TbsDataSkinSlider, TbsDataSkinControl, kSliderKeys)
-BS_LOAD(TbsDataSkinBevel, TbsDataSkinControl, kBevelKeys)
-BS_LOAD(TbsDataSkinTreeView, TbsDataSkinControl, kTextViewKeys<TbsDataSkinTreeView>)
-BS_LOAD(TbsDataSkinListView, TbsDataSkinControl, kTextViewKeys<TbsDataSkinListView>)
-BS_LOAD(TbsDataSkinRichEdit, TbsDataSkinControl, kTextViewKeys<TbsDataSkinRichEdit>)
-BS_LOAD(TbsDataSkinTabControl, TbsDataSkinControl, kTabKeys)
-BS_LOAD(TbsDataSkinGridControl, TbsDataSkinControl, kGridKeys)
-#undef BS_LOAD
-
-void TbsDataSkinUpDownControl::LoadFromIni(const TbsIniTable& ini) {
-  TbsDataSkinCustomControl::LoadFromIni(ini);
-  Load(ini, IDName, kUpDownKeys, *this);
-  LeftTopPoint = RightTopPoint = LeftBottomPoint = RightBottomPoint = QPoint();
-  ClientRect = TRect();
+namespace {
+// A record's own rule after its keys: an animation never morphs; an up-down
+// control keeps no corner points or client rectangle.
+template <class R>
+void Settle(R&) {}
+void Settle(TbsDataSkinAnimate& r) { r.Morphing = false; }
+void Settle(TbsDataSkinUpDownControl& r) {
+  r.LeftTopPoint = r.RightTopPoint = r.LeftBottomPoint = r.RightBottomPoint = QPoint();
+  r.ClientRect = TRect();
 }
+
+// How every object and control record loads: its base's keys (the base
+// loads the same way, down to TbsDataSkinObject or TbsDataSkinControl), then
+// its own table, then its own rule.
+template <class R, class Base, std::size_t N>
+void LoadRecord(R& record, const TbsIniTable& ini, const TKeyRow<R> (&rows)[N]) {
+  if constexpr (!std::is_same_v<Base, TbsDataSkinRecord>) record.Base::LoadFromIni(ini);
+  Load(ini, record.IDName, rows, record);
+  Settle(record);
+}
+}  // namespace
+
+#define BS_RECORD(Class, Base, Table) \
+  void Class::LoadFromIni(const TbsIniTable& ini) { LoadRecord<Class, Base>(*this, ini, Table); }
+BS_RECORD(TbsDataSkinObject, TbsDataSkinRecord, kObjectKeys)
+BS_RECORD(TbsDataUserObject, TbsDataSkinObject, kUserObjectKeys)
+BS_RECORD(TbsDataSkinButton, TbsDataSkinObject, kButtonKeys)
+BS_RECORD(TbsDataSkinStdButton, TbsDataSkinButton, kStdButtonKeys)
+BS_RECORD(TbsDataSkinCaption, TbsDataSkinObject, kCaptionKeys)
+BS_RECORD(TbsDataSkinMenuItem, TbsDataSkinObject, kMenuItemKeys)
+BS_RECORD(TbsDataSkinMainMenuBarItem, TbsDataSkinMainMenuItem, kMainMenuBarItemKeys)
+BS_RECORD(TbsDataSkinAnimate, TbsDataSkinObject, kAnimateKeys)
+
+BS_RECORD(TbsDataSkinControl, TbsDataSkinRecord, kControlKeys)
+BS_RECORD(TbsDataSkinCustomControl, TbsDataSkinControl, kCustomControlKeys)
+BS_RECORD(TbsDataSkinButtonControl, TbsDataSkinCustomControl, kButtonControlKeys)
+BS_RECORD(TbsDataSkinMenuButtonControl, TbsDataSkinButtonControl, kMenuButtonKeys)
+BS_RECORD(TbsDataSkinEditControl, TbsDataSkinCustomControl, kEditKeys)
+BS_RECORD(TbsDataSkinMemoControl, TbsDataSkinEditControl, kMemoKeys)
+BS_RECORD(TbsDataSkinComboBox, TbsDataSkinCustomControl, kComboBoxKeys)
+BS_RECORD(TbsDataSkinListBox, TbsDataSkinCustomControl, kListBoxKeys)
+BS_RECORD(TbsDataSkinCheckListBox, TbsDataSkinListBox, kCheckListBoxKeys)
+BS_RECORD(TbsDataSkinStdLabelControl, TbsDataSkinControl, kStdLabelKeys)
+BS_RECORD(TbsDataSkinLabelControl, TbsDataSkinCustomControl, kLabelKeys)
+BS_RECORD(TbsDataSkinPanelControl, TbsDataSkinCustomControl, kPanelKeys)
+BS_RECORD(TbsDataSkinCheckRadioControl, TbsDataSkinCustomControl, kCheckRadioKeys)
+BS_RECORD(TbsDataSkinSpinEditControl, TbsDataSkinCustomControl, kSpinEditKeys)
+BS_RECORD(TbsDataSkinUpDownControl, TbsDataSkinCustomControl, kUpDownKeys)
+BS_RECORD(TbsDataSkinScrollBarControl, TbsDataSkinCustomControl, kScrollBarKeys)
+BS_RECORD(TbsDataSkinTrackBarControl, TbsDataSkinCustomControl, kTrackBarKeys)
+BS_RECORD(TbsDataSkinSplitterControl, TbsDataSkinCustomControl, kSplitterKeys)
+BS_RECORD(TbsDataSkinGaugeControl, TbsDataSkinCustomControl, kGaugeKeys)
+BS_RECORD(TbsDataSkinScrollBoxControl, TbsDataSkinCustomControl, kScrollBoxKeys)
+BS_RECORD(TbsDataSkinExPanelControl, TbsDataSkinCustomControl, kExPanelKeys)
+BS_RECORD(TbsDataSkinControlBar, TbsDataSkinCustomControl, kControlBarKeys)
+BS_RECORD(TbsDataSkinMainMenuBar, TbsDataSkinControl, kMainMenuBarKeys)
+BS_RECORD(TbsDataSkinSlider, TbsDataSkinControl, kSliderKeys)
+BS_RECORD(TbsDataSkinBevel, TbsDataSkinControl, kBevelKeys)
+BS_RECORD(TbsDataSkinTextView, TbsDataSkinControl, kTextViewKeys)
+BS_RECORD(TbsDataSkinTabControl, TbsDataSkinControl, kTabKeys)
+BS_RECORD(TbsDataSkinGridControl, TbsDataSkinControl, kGridKeys)
+#undef BS_RECORD
 
 // --- Frame, popup window, hint window, colours -----------------------------
 
@@ -637,8 +590,8 @@ constexpr TKeyRow<FI> kFormInfoKeys[] = {
     {"leftbottompoint", &FI::LeftBottomPoint},
     {"rightbottompoint", &FI::RightBottomPoint},
     {"clientrect", &FI::ClientRect},
-    {"bgpictureindex", &FI::BGPictureIndex, -1},
-    {"mdibgpictureindex", &FI::MDIBGPictureIndex, -1},
+    {"bgpictureindex", &FI::BGPictureIndex},
+    {"mdibgpictureindex", &FI::MDIBGPictureIndex},
     {"leftstretch", &FI::LeftStretch},
     {"rightstretch", &FI::RightStretch},
     {"topstretch", &FI::TopStretch},
@@ -656,14 +609,14 @@ constexpr TKeyRow<FI> kFormInfoKeys[] = {
     {"borderwidth", &FI::BorderWidth},
     {"formminwidth", &FI::FormMinWidth},
     {"autorenderinginactiveimage", &FI::AutoRenderingInActiveImage},
-    {"inactiveeffect", &FI::InActiveEffect, TbsInactiveEffect::ieBrightness},
+    {"inactiveeffect", &FI::InActiveEffect},
 };
-static_assert(std::size(kFormInfoKeys) == 25);
+static_assert(KeyCount(kFormInfoKeys) == 25);
 
 using PW = TbsDataSkinPopupWindow;
 constexpr TKeyRow<PW> kPopupKeys[] = {
-    {"windowpictureindex", &PW::WindowPictureIndex, -1},
-    {"maskpictureindex", &PW::MaskPictureIndex, -1},
+    {"windowpictureindex", &PW::WindowPictureIndex},
+    {"maskpictureindex", &PW::MaskPictureIndex},
     {"lefttoppoint", &PW::LeftTopPoint},
     {"righttoppoint", &PW::RightTopPoint},
     {"leftbottompoint", &PW::LeftBottomPoint},
@@ -676,40 +629,37 @@ constexpr TKeyRow<PW> kPopupKeys[] = {
     {"topstretch", &PW::TopStretch},
     {"bottomstretch", &PW::BottomStretch},
 };
-static_assert(std::size(kPopupKeys) == 13);
+static_assert(KeyCount(kPopupKeys) == 13);
 
 using HW = TbsDataSkinHintWindow;
 constexpr TKeyRow<HW> kHintKeys[] = {
-    {"windowpictureindex", &HW::WindowPictureIndex, -1},
-    {"maskpictureindex", &HW::MaskPictureIndex, -1},
+    {"windowpictureindex", &HW::WindowPictureIndex},
+    {"maskpictureindex", &HW::MaskPictureIndex},
     {"lefttoppoint", &HW::LeftTopPoint},
     {"righttoppoint", &HW::RightTopPoint},
     {"leftbottompoint", &HW::LeftBottomPoint},
     {"rightbottompoint", &HW::RightBottomPoint},
     {"clientrect", &HW::ClientRect},
-    {"fontname", &HW::FontName, "Arial"},
-    {"fontheight", &HW::FontHeight, 14},
-    {"fontstyle", &HW::FontStyle},
-    {"fontcolor", &HW::FontColor},
+    FontKeys(&HW::Font),
     {"leftstretch", &HW::LeftStretch},
     {"rightstretch", &HW::RightStretch},
     {"topstretch", &HW::TopStretch},
     {"bottomstretch", &HW::BottomStretch},
 };
-static_assert(std::size(kHintKeys) == 15);
+static_assert(KeyCount(kHintKeys) == 15);
 
 using SKC = TbsDataSkinColors;
 constexpr TKeyRow<SKC> kColorKeys[] = {
-    {"cbtnface", &SKC::cBtnFace, clBtnFace},
-    {"cbtntext", &SKC::cBtnText, clBtnText},
-    {"cwindow", &SKC::cWindow, clWindow},
-    {"cwindowtext", &SKC::cWindowText, clWindowText},
-    {"chighlight", &SKC::cHighLight, clHighlight},
-    {"chighlighttext", &SKC::cHighLightText, clHighlightText},
-    {"cbtnhighlight", &SKC::cBtnHighLight, clBtnHighlight},
-    {"cbtnshadow", &SKC::cBtnShadow, clBtnShadow},
+    {"cbtnface", &SKC::cBtnFace},
+    {"cbtntext", &SKC::cBtnText},
+    {"cwindow", &SKC::cWindow},
+    {"cwindowtext", &SKC::cWindowText},
+    {"chighlight", &SKC::cHighLight},
+    {"chighlighttext", &SKC::cHighLightText},
+    {"cbtnhighlight", &SKC::cBtnHighLight},
+    {"cbtnshadow", &SKC::cBtnShadow},
 };
-static_assert(std::size(kColorKeys) == 8);
+static_assert(KeyCount(kColorKeys) == 8);
 }  // namespace
 
 void TbsDataSkinFormInfo::LoadFromIni(const TbsIniTable& ini, bool hasMask) {

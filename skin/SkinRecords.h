@@ -2,23 +2,38 @@
 // The records of a loaded skin: one object record per "SKINOBJECTS" entry
 // (frame buttons, caption, menu items) and one control record per
 // "SKINCONTROLS" entry (the looks of the skinned controls), plus the frame,
-// popup window, hint window and colour records. Each record class reads its
-// base's keys and then its own, in the order of its key table
-// (SkinRecords.cpp); consumers find a record by name in the skin data and
-// test its class with dynamic_cast before they use it.
+// popup window, hint window and colour records.
+//
+// Every record loads the same way: from the section named by its IDName
+// (the fixed section for the frame, popup, hint and colour records) it reads
+// its base's keys, then its own, in the order of its key table
+// (SkinRecords.cpp). A key the section lacks leaves its field at the value
+// the class below gives it: that is the one place each default stands.
+// Records are loaded once, when they are made. Consumers find a record by
+// name in the skin data and test its class with dynamic_cast before they use
+// it.
 #include "skin/SkinRecordTypes.h"
 
 #include <memory>
 
-// --- Object records -------------------------------------------------------
-
-class TbsDataSkinObject {
+// An object or control record: its name, and its keys read from the
+// section of that name.
+class TbsDataSkinRecord {
 public:
-  explicit TbsDataSkinObject(QString idName) : IDName(std::move(idName)) {}
-  virtual ~TbsDataSkinObject() = default;
-  virtual void LoadFromIni(const TbsIniTable& ini);
+  explicit TbsDataSkinRecord(QString idName) : IDName(std::move(idName)) {}
+  virtual ~TbsDataSkinRecord() = default;
+  virtual void LoadFromIni(const TbsIniTable& ini) = 0;
 
   QString IDName;
+};
+
+// --- Object records -------------------------------------------------------
+
+class TbsDataSkinObject : public TbsDataSkinRecord {
+public:
+  using TbsDataSkinRecord::TbsDataSkinRecord;
+  void LoadFromIni(const TbsIniTable& ini) override;
+
   QString Hint;
   int ActivePictureIndex = -1;
   bool SkinRectInAPicture = false;  // true: SkinRect lies in the active picture
@@ -58,10 +73,8 @@ public:
   using TbsDataSkinObject::TbsDataSkinObject;
   void LoadFromIni(const TbsIniTable& ini) override;
   TRect TextRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0;
   TAlignment Alignment = TAlignment::taCenter;
   bool Light = false;
   TColor LightColor = 0, ActiveLightColor = 0;
@@ -83,10 +96,8 @@ public:
   TRect DividerRect;
   int DividerLeftOffset = 0, DividerRightOffset = 0;
   TRect TextRect, ImageRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0, UnEnabledFontColor = 0;
   bool StretchEffect = false, InActiveStretchEffect = false, DividerStretchEffect = false;
   TRect AnimateSkinRect;
   int FrameCount = 0, AnimateInterval = 25;
@@ -105,10 +116,8 @@ public:
   void LoadFromIni(const TbsIniTable& ini) override;
   int ItemLeftOffset = 0, ItemRightOffset = 0;
   TRect DownRect, TextRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, UnEnabledFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0, DownFontColor = 0, UnEnabledFontColor = 0;
   bool StretchEffect = false;
   TRect AnimateSkinRect;
   int FrameCount = 0, AnimateInterval = 25;
@@ -128,13 +137,11 @@ public:
 
 // --- Control records ------------------------------------------------------
 
-class TbsDataSkinControl {
+class TbsDataSkinControl : public TbsDataSkinRecord {
 public:
-  explicit TbsDataSkinControl(QString idName) : IDName(std::move(idName)) {}
-  virtual ~TbsDataSkinControl() = default;
-  virtual void LoadFromIni(const TbsIniTable& ini);
+  using TbsDataSkinRecord::TbsDataSkinRecord;
+  void LoadFromIni(const TbsIniTable& ini) override;
 
-  QString IDName;
   int PictureIndex = -1, MaskPictureIndex = -1;
   TRect SkinRect;
 };
@@ -153,10 +160,8 @@ class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
 public:
   using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
   void LoadFromIni(const TbsIniTable& ini) override;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, DisabledFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0, DownFontColor = 0, DisabledFontColor = 0;
   TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect;
   bool Morphing = false;
   TbsMorphKind MorphKind = TbsMorphKind::mkDefault;
@@ -179,10 +184,8 @@ public:
   using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
   void LoadFromIni(const TbsIniTable& ini) override;
   TRect ActiveSkinRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, DisabledFontColor = 0, ActiveFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor DisabledFontColor = 0, ActiveFontColor = 0;
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
 };
 
@@ -200,10 +203,8 @@ public:
   TRect ActiveSkinRect, ItemRect, ActiveItemRect, FocusItemRect;
   int ItemLeftOffset = 0, ItemRightOffset = 0;
   TRect ItemTextRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, FocusFontColor = 0, ActiveFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor FocusFontColor = 0, ActiveFontColor = 0;
   QString ListBoxName;
   TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
   bool ItemStretchEffect = false, FocusItemStretchEffect = false, ShowFocus = false;
@@ -216,15 +217,10 @@ public:
   TRect ItemRect, ActiveItemRect, FocusItemRect;
   int ItemLeftOffset = 0, ItemRightOffset = 0;
   TRect ItemTextRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0, FocusFontColor = 0;
   TRect CaptionRect;
-  QString CaptionFontName = QStringLiteral("Arial");
-  int CaptionFontHeight = 14;
-  TFontStyles CaptionFontStyle = 0;
-  TColor CaptionFontColor = 0;
+  TbsDataSkinFont CaptionFont;
   TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
   TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
   TRect CheckButtonRect, ActiveCheckButtonRect, DownCheckButtonRect;
@@ -245,10 +241,7 @@ class TbsDataSkinStdLabelControl : public TbsDataSkinControl {
 public:
   using TbsDataSkinControl::TbsDataSkinControl;
   void LoadFromIni(const TbsIniTable& ini) override;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
+  TbsDataSkinFont Font;
   TColor ActiveFontColor = 16711680;  // pure blue
 };
 
@@ -256,10 +249,7 @@ class TbsDataSkinLabelControl : public TbsDataSkinCustomControl {
 public:
   using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
   void LoadFromIni(const TbsIniTable& ini) override;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
+  TbsDataSkinFont Font;
 };
 
 class TbsDataSkinPanelControl : public TbsDataSkinCustomControl {
@@ -269,10 +259,7 @@ public:
   int BGPictureIndex = -1;
   TRect CaptionRect;
   TAlignment Alignment = TAlignment::taCenter;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
+  TbsDataSkinFont Font;
   TRect CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect, FrameTextRect;
   int FrameLeftOffset = 0, FrameRightOffset = 0;
   TRect GripperRect;
@@ -293,20 +280,15 @@ public:
   TRect VRollButtonRect, VRollButtonActiveRect, VRollButtonDownRect;
   TRect VRestoreButtonRect, VRestoreButtonActiveRect, VRestoreButtonDownRect;
   TRect CaptionRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
+  TbsDataSkinFont Font;
 };
 
 class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
 public:
   using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
   void LoadFromIni(const TbsIniTable& ini) override;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0, FrameFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0, UnEnabledFontColor = 0, FrameFontColor = 0;
   TRect ActiveSkinRect, CheckImageArea, TextArea;
   TRect CheckImageRect, UnCheckImageRect, ActiveCheckImageRect, ActiveUnCheckImageRect;
   TRect UnEnabledCheckImageRect, UnEnabledUnCheckImageRect;
@@ -319,10 +301,8 @@ public:
   using TbsDataSkinCustomControl::TbsDataSkinCustomControl;
   void LoadFromIni(const TbsIniTable& ini) override;
   TRect ActiveSkinRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0, DisabledFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0, DisabledFontColor = 0;
   TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;
   TRect DownButtonRect, ActiveDownButtonRect, DownDownButtonRect;
 };
@@ -374,10 +354,7 @@ public:
   TRect ProgressArea, ProgressRect;
   int BeginOffset = 0, EndOffset = 0;
   bool Vertical = false;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
+  TbsDataSkinFont Font;
   bool ProgressTransparent = false;
   TColor ProgressTransparentColor = 0;
   bool ProgressStretch = false;
@@ -426,21 +403,26 @@ public:
   TColor LightColor = 0, DarkColor = 0;
 };
 
-// Tree view, list view and rich edit read the same five keys.
-#define BS_TEXT_VIEW_RECORD(Name)                                  \
-  class Name : public TbsDataSkinControl {                          \
-  public:                                                           \
-    using TbsDataSkinControl::TbsDataSkinControl;                   \
-    void LoadFromIni(const TbsIniTable& ini) override;              \
-    QString FontName = QStringLiteral("Arial");                     \
-    int FontHeight = 14;                                            \
-    TFontStyles FontStyle = 0;                                      \
-    TColor FontColor = 0, BGColor = 0;                              \
-  };
-BS_TEXT_VIEW_RECORD(TbsDataSkinTreeView)
-BS_TEXT_VIEW_RECORD(TbsDataSkinListView)
-BS_TEXT_VIEW_RECORD(TbsDataSkinRichEdit)
-#undef BS_TEXT_VIEW_RECORD
+// Tree view, list view and rich edit read the same keys.
+class TbsDataSkinTextView : public TbsDataSkinControl {
+public:
+  using TbsDataSkinControl::TbsDataSkinControl;
+  void LoadFromIni(const TbsIniTable& ini) override;
+  TbsDataSkinFont Font;
+  TColor BGColor = 0;
+};
+class TbsDataSkinTreeView : public TbsDataSkinTextView {
+public:
+  using TbsDataSkinTextView::TbsDataSkinTextView;
+};
+class TbsDataSkinListView : public TbsDataSkinTextView {
+public:
+  using TbsDataSkinTextView::TbsDataSkinTextView;
+};
+class TbsDataSkinRichEdit : public TbsDataSkinTextView {
+public:
+  using TbsDataSkinTextView::TbsDataSkinTextView;
+};
 
 class TbsDataSkinTabControl : public TbsDataSkinControl {
 public:
@@ -453,10 +435,8 @@ public:
   TRect TabsBGRect;
   bool TabStretchEffect = false;
   bool LeftStretch = false, TopStretch = false, RightStretch = false, BottomStretch = false;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0, MouseInFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor ActiveFontColor = 0, FocusFontColor = 0, MouseInFontColor = 0;
   QString UpDown;
   bool ShowFocus = false;
   int FocusOffsetX = 0, FocusOffsetY = 0;
@@ -472,14 +452,9 @@ public:
   int CellLeftOffset = 0, CellRightOffset = 0;
   TRect CellTextRect;
   TColor LinesColor = 0, BGColor = 0;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0, SelectFontColor = 0, FocusFontColor = 0;
-  QString FixedFontName = QStringLiteral("Arial");
-  int FixedFontHeight = 14;
-  TFontStyles FixedFontStyle = 0;
-  TColor FixedFontColor = 0;
+  TbsDataSkinFont Font;
+  TColor SelectFontColor = 0, FocusFontColor = 0;
+  TbsDataSkinFont FixedFont;
   bool CellStretchEffect = false, FixedCellStretchEffect = false, ShowFocus = false;
 };
 
@@ -518,10 +493,7 @@ struct TbsDataSkinHintWindow {
   int WindowPictureIndex = -1, MaskPictureIndex = -1;
   QPoint LeftTopPoint, RightTopPoint, LeftBottomPoint, RightBottomPoint;
   TRect ClientRect;
-  QString FontName = QStringLiteral("Arial");
-  int FontHeight = 14;
-  TFontStyles FontStyle = 0;
-  TColor FontColor = 0;
+  TbsDataSkinFont Font;
   bool LeftStretch = false, RightStretch = false, TopStretch = false, BottomStretch = false;
   void LoadFromIni(const TbsIniTable& ini);
 };

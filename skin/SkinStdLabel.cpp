@@ -5,23 +5,8 @@
 
 #include <QPainter>
 
-TbsSkinStdLabel::TbsSkinStdLabel(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFocusPolicy(Qt::NoFocus);
-}
-
-void TbsSkinStdLabel::SetSkinData(TbsSkinData* data) {
-  FSkinData = data;
-  update();
-}
-
 void TbsSkinStdLabel::SetCaption(const QString& caption) {
   FCaption = caption;
-  update();
-}
-
-void TbsSkinStdLabel::SetFont(const TFont& font) {
-  Font = font;
   update();
 }
 
@@ -34,14 +19,14 @@ QFont TbsSkinStdLabel::DrawFont() const {
   // With a record: the record's font when the skin's font is asked for, else
   // the label's own. Without one: the default font in place of the record's.
   if (const auto* r = Record(); r && UseSkinFont)
-    return ToQFont(TFont::Make(r->FontName, r->FontHeight, r->FontStyle, r->FontColor));
+    return ToQFont(r->Font.ToFont());
   return ToQFont(UseSkinFont && !Record() ? DefaultFont : Font);
 }
 
 QColor TbsSkinStdLabel::DrawColor() const {
   // The record's colour wins whenever a record is used and its colour asked for.
   const auto* r = Record();
-  if (r && UseSkinColor) return ToQColor(r->FontColor);
+  if (r && UseSkinColor) return ToQColor(r->Font.Color);
   if (r) return ToQColor(Font.Color);
   return ToQColor(UseSkinFont ? DefaultFont.Color : Font.Color);
 }

@@ -1,33 +1,19 @@
 #pragma once
-// The static label: a transparent text on its parent, without a window of its
-// own as far as input goes.
-#include "platform/Graphics.h"
-
-#include <QPointer>
-#include <QWidget>
-
-#include "skin/SkinData.h"
+// The static label: one caption drawn from its top-left corner, with the
+// font and colour of the skin's "stdlabel" record when the skin is loaded.
+#include "skin/SkinStaticText.h"
 
 class TbsDataSkinStdLabelControl;
 
-class TbsSkinStdLabel : public QWidget {
+class TbsSkinStdLabel : public TbsSkinStaticText {
   Q_OBJECT
 public:
-  explicit TbsSkinStdLabel(QWidget* parent);
+  explicit TbsSkinStdLabel(QWidget* parent) : TbsSkinStaticText(parent) {}
 
-  TbsSkinData* SkinData() const { return FSkinData; }
-  void SetSkinData(TbsSkinData* data);
-  QString SkinDataName = QStringLiteral("stdlabel");
-
-  TFont DefaultFont = TFont::Make(QStringLiteral("Arial"), 14, 0);
-  TFont Font = TFont::Make(QStringLiteral("MS Sans Serif"), -11, 0);
-  bool UseSkinFont = true;
   bool UseSkinColor = true;
 
   QString Caption() const { return FCaption; }
   void SetCaption(const QString& caption);
-  void SetFont(const TFont& font);
-  void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
   // The skin's "stdlabel"-class record under SkinDataName, or null.
   const TbsDataSkinStdLabelControl* Record() const;
@@ -35,13 +21,9 @@ public:
   QFont DrawFont() const;
   QColor DrawColor() const;
 
-  virtual void SkinWillChange() { update(); }
-  virtual void SkinChanged() { update(); }
-
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
-  QPointer<TbsSkinData> FSkinData;
   QString FCaption;
 };

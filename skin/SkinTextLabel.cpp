@@ -3,23 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-TbsSkinTextLabel::TbsSkinTextLabel(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
-  setFocusPolicy(Qt::NoFocus);
-}
-
-void TbsSkinTextLabel::SetSkinData(TbsSkinData* data) {
-  FSkinData = data;
-  update();
-}
-
 void TbsSkinTextLabel::SetLines(const QStringList& lines) {
   FLines = lines;
-  update();
-}
-
-void TbsSkinTextLabel::SetFont(const TFont& font) {
-  Font = font;
   update();
 }
 

@@ -6,6 +6,7 @@
 #include "handoff/Handoff.h"
 #include "platform/Dialogs.h"
 #include "skin/SkinButton.h"
+#include "skin/SkinClient.h"
 #include "skin/SkinComboBox.h"
 #include "skin/SkinData.h"
 #include "skin/SkinEdit.h"
@@ -19,12 +20,12 @@ TTableWindow::TTableWindow(const TTableWindowSpec& spec, QWidget* parent) : TWor
   SetCaption(QString::fromUtf8(spec.Caption));
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
-  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, true);
+  bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, {.Icon = true, .ObjectHints = true});
   bsSkinMessage1 = CreateWindowMessage(this, bsSkinData1);
   SetClientSize(spec.ClientWidth, spec.ClientHeight);
 
   for (const TTablePlace& place : spec.Parts) MakePart(place);
-  GiveSkinToControls(Client(), bsSkinData1);
+  GiveSkinToClients(Client(), bsSkinData1);
   for (int i = 1; i < kTableTabStops; ++i) setTabOrder(Control(spec.Tabs[i - 1]), Control(spec.Tabs[i]));
 
   bsSkinButton2->OnClick = [this](TObject* s) { bsSkinButton2Click(s); };

@@ -213,10 +213,10 @@ TEST_F(WindowFlow, TheMainWindowComesBackNormalAndActiveWhateverStateItWasHidden
     std::function<void()> Put;
   } cases[] = {
       {"minimised with the frame's button",
-       [] { Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsFrameButton::Minimize); }},
+       [] { Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsStdCommand::cmMinimize); }},
       {"minimised, then restored by the window system",
        [] {
-         Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsFrameButton::Minimize);
+         Form_Glav_Moment->bsSkinForm1->ButtonCommand(TbsStdCommand::cmMinimize);
          QCoreApplication::processEvents();
          Form_Glav_Moment->windowHandle()->setWindowStates(Qt::WindowNoState);
        }},

@@ -162,7 +162,7 @@ TEST(SkinButtonSkinLook, UseSkinSizeTakesTheSkinHeight) {
   SkinnedButton b;
   b.Button->UseSkinSize = true;
   b.Attach();
-  EXPECT_EQ(b.Button->size(), QSize(120, 6));  // mode 2: any width, the skin's height
+  EXPECT_EQ(b.Button->size(), QSize(120, 6));  // rmAcross: any width, the skin's height
   const QImage img = b.Button->Render();
   // Three pieces across: ends of 4 columns unscaled, the middle stretched.
   EXPECT_EQ(img.pixel(3, 2), qRgb(30, 20, kNormal));

@@ -206,7 +206,7 @@ TEST(SkinComposeThreePiece, AcrossKeepsTheEndsAndFillsTheMiddle) {
   // The height stays the piece's; the rows below keep the background.
   for (int x = 0; x < 15; ++x) EXPECT_TRUE(IsBackground(tiled, x, 4));
 
-  // Through the mode: mode 2 takes the ends from the left-top and right-top x.
+  // Through the mode: rmAcross takes the ends from the left-top and right-top x.
   TbsPieceLayout l = Layout({2, 1}, {6, 1}, {}, {}, TRect{1, 0, 8, 3}, {false, false, false, false, true});
   EXPECT_EQ(ComposeByMode(piece, TbsResizeMode::rmAcross, l, QSize(15, 5), kBackground), stretched);
 }
@@ -221,7 +221,7 @@ TEST(SkinComposeThreePiece, DownKeepsTheEndsAndFillsTheMiddle) {
   TbsPieceLayout l = Layout({1, 2}, {}, {0, 6}, {}, TRect{0, 1, 3, 8});
   EXPECT_EQ(ComposeByMode(piece, TbsResizeMode::rmDown, l, QSize(4, 15), kBackground), tiled);
 
-  // Mode 0: the piece as it lies, nothing grows.
+  // rmFixed: the piece as it lies, nothing grows.
   const QImage fixed = ComposeByMode(piece, TbsResizeMode::rmFixed, l, QSize(4, 15), kBackground);
   EXPECT_EQ(From(fixed, 2, 8), QPoint(2, 8));
   EXPECT_TRUE(IsBackground(fixed, 3, 0) && IsBackground(fixed, 0, 9));

@@ -68,7 +68,7 @@ TEST(SkinDataLoad, RecordListsFollowTheEntries) {
   EXPECT_NE(dynamic_cast<TbsDataSkinMenuItem*>(data.Object(1)), nullptr);
   auto* caption = data.ObjectRecord<TbsDataSkinCaption>(QStringLiteral("caption"));
   ASSERT_NE(caption, nullptr);
-  EXPECT_EQ(caption->FontHeight, 16);
+  EXPECT_EQ(caption->Font.Height, 16);
   EXPECT_EQ(caption->Alignment, TAlignment::taCenter);
   EXPECT_EQ(data.Object(4)->IDName, QString());
   // The first record of a name wins; names compare with letter case.

@@ -107,7 +107,7 @@ TEST(SkinDataStoredSkins, ButtonRecords) {
   EXPECT_EQ(b->ClientRect, (TRect{10, 2, 60, 21}));
   EXPECT_EQ(b->MaskPictureIndex, 5);
   EXPECT_EQ(metal->ActivePicture(b->MaskPictureIndex).size(), b->SkinRect.ToQRect().size());
-  for (TColor c : {b->FontColor, b->ActiveFontColor, b->DownFontColor}) EXPECT_EQ(c, 0);
+  for (TColor c : {b->Font.Color, b->ActiveFontColor, b->DownFontColor}) EXPECT_EQ(c, 0);
 
   const auto metal2 = Load("iMetal2.skn");
   auto* b2 = metal2->ControlRecord<TbsDataSkinButtonControl>(QStringLiteral("button"));
@@ -175,8 +175,8 @@ TEST(SkinDataStoredSkins, EveryControlTheWindowsUseHasItsRecord) {
     EXPECT_FALSE(d->ActivePicture(d->HintWindow.WindowPictureIndex).isNull());
     EXPECT_FALSE(d->ActivePicture(d->PopupWindow.WindowPictureIndex).isNull());
   }
-  EXPECT_EQ(Load("iMetal.skn")->ControlRecord<TbsDataSkinStdLabelControl>(QStringLiteral("stdlabel"))->FontColor, 0);
-  EXPECT_EQ(Load("iMetal2.skn")->ControlRecord<TbsDataSkinStdLabelControl>(QStringLiteral("stdlabel"))->FontColor, 0);
+  EXPECT_EQ(Load("iMetal.skn")->ControlRecord<TbsDataSkinStdLabelControl>(QStringLiteral("stdlabel"))->Font.Color, 0);
+  EXPECT_EQ(Load("iMetal2.skn")->ControlRecord<TbsDataSkinStdLabelControl>(QStringLiteral("stdlabel"))->Font.Color, 0);
 }
 
 TEST(SkinDataStoredSkins, FrameObjects) {

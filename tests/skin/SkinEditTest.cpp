@@ -69,7 +69,7 @@ struct SkinnedEdit {
     Form->SetClientSize(400, 200);
     Data = new TbsSkinData(Form);
     Data->SetCompressedStoredSkin(Stored.get());
-    CreateSkinFrame(Form, Data, biSystemMenu, false);
+    CreateSkinFrame(Form, Data, biSystemMenu, TbsFrameShows{});
     Edit = new TbsSkinEdit(Form->Client());
     Edit->UseSkinFont = useSkinFont;
     Edit->SetDefaultFont(TFont::Make(QStringLiteral("Arial"), -15, fsBold, clBlue));

@@ -190,11 +190,11 @@ TEST(SkinFormFramePaint, InactiveEffectsAlterEveryPixel) {
 
 TEST(SkinFormFramePaint, CaptionTextUsesTheActiveOrInactiveColourAndShadow) {
   TbsDataSkinCaption rec(QStringLiteral("caption"));
-  rec.FontColor = 0xFF0000;        // blue
+  rec.Font.Color = 0xFF0000;       // blue
   rec.ActiveFontColor = 0x0000FF;  // red
   rec.Shadow = true;
   rec.ShadowColor = rec.ActiveShadowColor = 0x00FF00;  // green
-  rec.FontStyle = fsBold;
+  rec.Font.Style = fsBold;
   rec.Alignment = TAlignment::taLeftJustify;
   TbsFrameObject o;
   o.Kind = TbsFrameObjectKind::Caption;

@@ -3,10 +3,17 @@
 // window's shape and the rebuild on a skin change.
 #include "resources/Resources.h"
 #include "skin/SkinBmp.h"
+#include "skin/SkinButton.h"
+#include "skin/SkinClient.h"
+#include "skin/SkinEdit.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinHint.h"
+#include "skin/SkinStdLabel.h"
+#include "skin/SkinTextLabel.h"
 #include "skin/StoredSkin.h"
 #include "SkinDataTestSupport.h"
+
+#include "platform/Messages.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -22,7 +29,7 @@ struct SkinnedWindow {
   TbsSkinForm* frame;
 
   SkinnedWindow(TbsBorderIcons icons, QSize client = {382, 184}) {
-    frame = CreateSkinFrame(&form, data, icons, true);
+    frame = CreateSkinFrame(&form, data, icons, {.Icon = true, .ObjectHints = true});
     form.SetCaption(QStringLiteral("Окно"));
     form.SetClientSize(client.width(), client.height());
   }
@@ -69,33 +76,33 @@ TEST(SkinFormFrameWindow, RealSkinsSetTheirBandsAndLeastSizes) {
 TEST(SkinFormFrameWindow, CaptionButtonsFollowBorderIcons) {
   SkinnedWindow w(biMinimize);
   w.Load("iMetal2.skn");
-  EXPECT_TRUE(w.frame->IsButtonVisible(TbsFrameButton::Close));
-  EXPECT_TRUE(w.frame->IsButtonVisible(TbsFrameButton::Minimize));
-  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::Maximize));
-  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::SysMenu));
-  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::RollUp));
-  const QRect close = w.frame->ButtonRect(TbsFrameButton::Close);
-  const QRect minimise = w.frame->ButtonRect(TbsFrameButton::Minimize);
+  EXPECT_TRUE(w.frame->IsButtonVisible(TbsStdCommand::cmClose));
+  EXPECT_TRUE(w.frame->IsButtonVisible(TbsStdCommand::cmMinimize));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsStdCommand::cmMaximize));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsStdCommand::cmSysMenu));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsStdCommand::cmRollUp));
+  const QRect close = w.frame->ButtonRect(TbsStdCommand::cmClose);
+  const QRect minimise = w.frame->ButtonRect(TbsStdCommand::cmMinimize);
   EXPECT_EQ(close.size(), QSize(19, 17));
   EXPECT_EQ(close.right() + 1, w.form.width() - 5);  // the caption's right end (287 of 292)
   EXPECT_EQ(minimise.right() + 1 + 2, close.left()); // "buttonsoffset" 2
   EXPECT_EQ(minimise.top(), close.top());
 
   w.frame->SetBorderIcons(0);  // as a message dialog
-  EXPECT_TRUE(w.frame->IsButtonVisible(TbsFrameButton::Close));
-  EXPECT_FALSE(w.frame->IsButtonVisible(TbsFrameButton::Minimize));
+  EXPECT_TRUE(w.frame->IsButtonVisible(TbsStdCommand::cmClose));
+  EXPECT_FALSE(w.frame->IsButtonVisible(TbsStdCommand::cmMinimize));
   w.frame->SetBorderIcons(biSystemMenu | biMinimize | biMaximize | biRollUp);
   w.frame->SetHideCaptionButtons(true);
-  for (TbsFrameButton b : {TbsFrameButton::Close, TbsFrameButton::Minimize, TbsFrameButton::Maximize,
-                           TbsFrameButton::SysMenu, TbsFrameButton::RollUp})
+  for (TbsStdCommand b : {TbsStdCommand::cmClose, TbsStdCommand::cmMinimize, TbsStdCommand::cmMaximize,
+                          TbsStdCommand::cmSysMenu, TbsStdCommand::cmRollUp})
     EXPECT_FALSE(w.frame->IsButtonVisible(b));
 
   SkinnedWindow about(biSystemMenu, {455, 413});
   about.frame->ShowIcon = false;
   about.Load("CyberObject.skn");
-  EXPECT_TRUE(about.frame->IsButtonVisible(TbsFrameButton::Close));
-  EXPECT_FALSE(about.frame->IsButtonVisible(TbsFrameButton::Minimize));
-  const QRect sys = about.frame->ButtonRect(TbsFrameButton::SysMenu);
+  EXPECT_TRUE(about.frame->IsButtonVisible(TbsStdCommand::cmClose));
+  EXPECT_FALSE(about.frame->IsButtonVisible(TbsStdCommand::cmMinimize));
+  const QRect sys = about.frame->ButtonRect(TbsStdCommand::cmSysMenu);
   EXPECT_EQ(sys.topLeft(), QPoint(8, 4));  // the caption's left end, 8,4,142,23
   EXPECT_EQ(sys.size(), QSize(21, 19));
 }
@@ -111,7 +118,7 @@ TEST(SkinFormFrameWindow, CloseAndMinimiseButtonsAct) {
   w.form.Show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
   // A press that leaves the button before the release does nothing.
-  const QRect close = w.frame->ButtonRect(TbsFrameButton::Close);
+  const QRect close = w.frame->ButtonRect(TbsStdCommand::cmClose);
   QTest::mousePress(&w.form, Qt::LeftButton, {}, close.center());
   QTest::mouseRelease(&w.form, Qt::LeftButton, {}, QPoint(100, 100));
   EXPECT_EQ(closes, 0);
@@ -121,7 +128,7 @@ TEST(SkinFormFrameWindow, CloseAndMinimiseButtonsAct) {
 
   w.form.Show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
-  QTest::mouseClick(&w.form, Qt::LeftButton, {}, w.frame->ButtonRect(TbsFrameButton::Minimize).center());
+  QTest::mouseClick(&w.form, Qt::LeftButton, {}, w.frame->ButtonRect(TbsStdCommand::cmMinimize).center());
   EXPECT_TRUE(w.form.isMinimized());
   EXPECT_EQ(closes, 1);
   w.form.showNormal();
@@ -138,7 +145,7 @@ TEST(SkinFormFrameWindow, CaptionButtonsMorphToTheirActiveLookAndBack) {
       if (o.Command == TbsStdCommand::cmClose) return o.MorphK;
     return -1.0;
   };
-  const QPoint over = w.frame->ButtonRect(TbsFrameButton::Close).center();
+  const QPoint over = w.frame->ButtonRect(TbsStdCommand::cmClose).center();
   QCursor::setPos(w.form.mapToGlobal(over));
   SendMouse(&w.form, QEvent::MouseMove, over, w.form.mapToGlobal(over));
   EXPECT_EQ(closeK(), 0.0);
@@ -159,9 +166,9 @@ TEST(SkinFormFrameWindow, CaptionDragsTheWindowTheClientDoesNot) {
   EXPECT_EQ(w.frame->HitTest(caption), TbsSkinForm::THit::Caption);
   EXPECT_EQ(w.frame->HitTest(client), TbsSkinForm::THit::Client);
   EXPECT_EQ(w.frame->HitTest(QPoint(0, 100)), TbsSkinForm::THit::Border);
-  TbsFrameButton b = TbsFrameButton::None;
-  EXPECT_EQ(w.frame->HitTest(w.frame->ButtonRect(TbsFrameButton::Close).center(), &b), TbsSkinForm::THit::Button);
-  EXPECT_EQ(b, TbsFrameButton::Close);
+  TbsStdCommand b = TbsStdCommand::cmDefault;
+  EXPECT_EQ(w.frame->HitTest(w.frame->ButtonRect(TbsStdCommand::cmClose).center(), &b), TbsSkinForm::THit::Button);
+  EXPECT_EQ(b, TbsStdCommand::cmClose);
 
   const bool systemMove = w.form.windowHandle() && w.form.windowHandle()->startSystemMove();
   if (systemMove) GTEST_SKIP() << "the window system moves the window itself";
@@ -225,25 +232,62 @@ TEST(SkinFormFrameWindow, ASkinChangeRebuildsTheFrame) {
   w.frame->OnAfterChangeSkinData = [&](TObject*) { events << "after"; };
   w.Load("iMetal2.skn");
   EXPECT_EQ(events, (QStringList{"before", "change", "after"}));
-  EXPECT_EQ(w.frame->ButtonRect(TbsFrameButton::Close).size(), QSize(19, 17));
+  EXPECT_EQ(w.frame->ButtonRect(TbsStdCommand::cmClose).size(), QSize(19, 17));
   TbsCompressedStoredSkin cyber;
   cyber.LoadCompressedData(resources::Load(QStringLiteral("CyberObject.skn")));
   w.data->SetCompressedStoredSkin(&cyber);
   EXPECT_EQ(w.form.NonClientMargins(), QMargins(5, 27, 5, 8));
   EXPECT_EQ(QSize(w.form.ClientWidth(), w.form.ClientHeight()), QSize(382, 184));
-  EXPECT_EQ(w.frame->ButtonRect(TbsFrameButton::Close).size(), QSize(21, 19));
+  EXPECT_EQ(w.frame->ButtonRect(TbsStdCommand::cmClose).size(), QSize(21, 19));
   EXPECT_EQ(w.frame->Objects().size(), 7u);
   // The frame image is the skin's at the window's size.
   EXPECT_EQ(w.frame->FrameImage().size(), w.form.size());
   w.data->SetCompressedStoredSkin(nullptr);
 }
 
+// The skin clients of a window, whatever their widget class: given the skin
+// data all at once, and told of its changes by the frame.
+TEST(SkinFormFrameWindow, EveryKindOfSkinClientGetsTheSkinAndItsNotices) {
+  SkinnedWindow w(biMinimize);
+  w.Load("iMetal.skn");
+  auto* box = new QWidget(w.form.Client());  // a container: clients below it count too
+  auto* button = new TbsSkinButton(box);
+  auto* label = new TbsSkinStdLabel(w.form.Client());
+  auto* lines = new TbsSkinTextLabel(box);
+  auto* edit = new TbsSkinEdit(w.form.Client());
+  GiveSkinToClients(w.form.Client(), w.data);
+  EXPECT_EQ(SkinClientsBelow(w.form.Client()).size(), 4);
+  for (TbsSkinClient* c : std::initializer_list<TbsSkinClient*>{button, label, lines, edit})
+    EXPECT_EQ(c->SkinData(), w.data);
+  ASSERT_GE(button->RecordIndex(), 0);
+  ASSERT_TRUE(edit->Skinned());
+
+  // A client of another window's skin data hears nothing of this one's.
+  TbsCompressedStoredSkin otherStored;
+  otherStored.LoadCompressedData(resources::Load(QStringLiteral("iMetal.skn")));
+  TbsSkinData other;
+  other.SetCompressedStoredSkin(&otherStored);
+  auto* foreign = new TbsSkinButton(w.form.Client());
+  foreign->SetSkinData(&other);
+  ASSERT_GE(foreign->RecordIndex(), 0);
+
+  w.data->BroadcastSkinNotice(WM_SKINCHANGING);
+  EXPECT_EQ(button->RecordIndex(), -1);
+  button->Render();  // a paint in between keeps the plain look
+  EXPECT_EQ(button->RecordIndex(), -1);
+  EXPECT_FALSE(edit->Skinned());
+  EXPECT_GE(foreign->RecordIndex(), 0);
+  w.data->BroadcastSkinNotice(WM_SKINCHANGED);
+  EXPECT_GE(button->RecordIndex(), 0);
+  EXPECT_TRUE(edit->Skinned());
+}
+
 TEST(SkinFormFrameWindow, CaptionButtonsShowTheSkinsHintsAfterAPause) {
   SkinnedWindow w(biMinimize);
   w.Load("iMetal2.skn");
   w.form.Show();
-  const QRect close = w.frame->ButtonRect(TbsFrameButton::Close);
-  const QRect minimise = w.frame->ButtonRect(TbsFrameButton::Minimize);
+  const QRect close = w.frame->ButtonRect(TbsStdCommand::cmClose);
+  const QRect minimise = w.frame->ButtonRect(TbsStdCommand::cmMinimize);
   auto moveTo = [&](QPoint p) { SendMouse(&w.form, QEvent::MouseMove, p, w.form.mapToGlobal(p)); };
   moveTo(close.center());
   EXPECT_TRUE(w.frame->HintTimer()->isActive());

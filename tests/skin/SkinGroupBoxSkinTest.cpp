@@ -111,13 +111,13 @@ const TFont kBoxFont = TFont::Make(QStringLiteral("Arial"), -16, fsBold, FromQCo
 // --- Placement rules ------------------------------------------------------------
 
 TEST(SkinGroupBoxPlacement, AreasFollowTheResizeMode) {
-  // Across (mode 2) on a 40 x 20 skin with its ends at 15 and 35, grown by 60.
+  // Across (rmAcross) on a 40 x 20 skin with its ends at 15 and 35, grown by 60.
   const TbsCornerPoints across{{15, 10}, {35, 10}, {}, {}};
   const QSize skin(40, 20), wide(100, 20);
   EXPECT_EQ(PlaceSkinArea({2, 4, 14, 16}, TbsResizeMode::rmAcross, across, skin, wide), (TRect{2, 4, 14, 16}));
   EXPECT_EQ(PlaceSkinArea({15, 0, 38, 20}, TbsResizeMode::rmAcross, across, skin, wide), (TRect{15, 0, 98, 20}));
   EXPECT_EQ(PlaceSkinArea({36, 2, 39, 8}, TbsResizeMode::rmAcross, across, skin, wide), (TRect{96, 2, 99, 8}));
-  // Down (mode 3): the same along the height.
+  // Down (rmDown): the same along the height.
   const TbsCornerPoints down{{10, 5}, {}, {10, 15}, {}};
   EXPECT_EQ(PlaceSkinArea({0, 16, 5, 19}, TbsResizeMode::rmDown, down, skin, {40, 50}), (TRect{0, 46, 5, 49}));
   EXPECT_EQ(PlaceSkinArea({0, 2, 5, 19}, TbsResizeMode::rmDown, down, skin, {40, 50}), (TRect{0, 2, 5, 49}));
@@ -147,7 +147,7 @@ TEST(SkinGroupBoxPlacement, CaptionPartsLineUpByAlignment) {
 
 struct MetalWindow {
   MetalWindow() {
-    Frame = CreateSkinFrame(&Form, Data, biMinimize, true);
+    Frame = CreateSkinFrame(&Form, Data, biMinimize, {.Icon = true, .ObjectHints = true});
     Form.SetClientSize(700, 500);
     Stored.LoadCompressedData(resources::Load(QStringLiteral("iMetal.skn")));
     Data->SetCompressedStoredSkin(&Stored);

@@ -116,7 +116,7 @@ QImage LabelPicture() {
 const QColor kRecordText(255, 0, 0);  // the record's "fontcolor" 255
 const QColor kOwnText(255, 0, 255);   // the label's DefaultFont colour
 
-// Corner points make the record mode 1 (grows both ways) or mode 2 (across).
+// Corner points make the record rmFree (grows both ways) or rmAcross.
 QByteArray LabelSkinText(bool modeFree) {
   const QByteArray points = modeFree ? "lefttoppoint=3,2\r\nrighttoppoint=9,2\r\nleftbottompoint=3,4\r\n"
                                        "rightbottompoint=9,4\r\n"
@@ -139,7 +139,7 @@ struct SkinnedLabel {
     Form->SetClientSize(300, 200);
     Data = new TbsSkinData(Form);
     Data->SetCompressedStoredSkin(Stored.get());
-    CreateSkinFrame(Form, Data, biSystemMenu, false);  // passes the skin notices on
+    CreateSkinFrame(Form, Data, biSystemMenu, TbsFrameShows{});  // passes the skin notices on
     Label = new TbsSkinLabel(Form->Client());
     // As the windows set up their value label.
     Label->UseSkinSize = false;
@@ -220,7 +220,7 @@ TEST(SkinLabelSkinned, KeepsItsOwnSizeUnlessItFollowsTheSkin) {
     EXPECT_EQ(s.Label->size(), QSize(128, 6));
   }
   {
-    SkinnedLabel s(true, {128, 39});  // mode 1 allows any size
+    SkinnedLabel s(true, {128, 39});  // rmFree allows any size
     s.Label->UseSkinSize = true;
     s.Label->SetSkinData(s.Data);
     EXPECT_EQ(s.Label->size(), QSize(128, 39));

@@ -132,7 +132,7 @@ TEST_F(SkinMemoSkinned, ColoursComeFromTheRecord) {
   ASSERT_NE(r, nullptr);
   const QPalette pal = memo->Viewer()->palette();
   EXPECT_EQ(pal.color(QPalette::Base), ToQColor(r->BGColor));
-  EXPECT_EQ(pal.color(QPalette::Text), ToQColor(r->FontColor));
+  EXPECT_EQ(pal.color(QPalette::Text), ToQColor(r->Font.Color));
   EXPECT_NE(pal.color(QPalette::Base), ToQColor(clWindow));
   // The window's own font stays: Arial bold, 16 pixels.
   EXPECT_EQ(memo->Viewer()->font().pixelSize(), 16);

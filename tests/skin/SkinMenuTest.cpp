@@ -215,16 +215,16 @@ TEST(SkinPopupMenu, MouseReleaseOverAnItemChoosesItAndTheMenuStaysOnScreen) {
 TEST(SkinFormSystemMenu, OffersRestoreMinimiseAndCloseAndRunsTheChoice) {
   TForm form;
   LoadedSkin skin("CyberObject.skn");
-  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu, false);
+  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu, TbsFrameShows{});
   form.SetClientSize(300, 200);
   form.Show();
   const auto items = frame->SystemMenuItems();
   ASSERT_EQ(items.size(), 4u);
-  EXPECT_EQ(items[0].Command, TbsSkinForm::TSysMenuCommand::Restore);
+  EXPECT_EQ(items[0].Command, TbsStdCommand::cmRestore);
   EXPECT_FALSE(items[0].Enabled);  // a normal window has nothing to restore
-  EXPECT_EQ(items[1].Command, TbsSkinForm::TSysMenuCommand::Minimize);
-  EXPECT_EQ(items[2].Command, TbsSkinForm::TSysMenuCommand::None);
-  EXPECT_EQ(items[3].Command, TbsSkinForm::TSysMenuCommand::Close);
+  EXPECT_EQ(items[1].Command, TbsStdCommand::cmMinimize);
+  EXPECT_EQ(items[2].Command, TbsStdCommand::cmDefault);
+  EXPECT_EQ(items[3].Command, TbsStdCommand::cmClose);
 
   bool closed = false;
   form.OnClose = [&](TObject*, TCloseAction&) { closed = true; };
@@ -233,7 +233,7 @@ TEST(SkinFormSystemMenu, OffersRestoreMinimiseAndCloseAndRunsTheChoice) {
     EXPECT_EQ(menu->Count(), 4);
     Key(menu, Qt::Key_unknown, QStringLiteral("з"));
   });
-  frame->ButtonCommand(TbsFrameButton::SysMenu);
+  frame->ButtonCommand(TbsStdCommand::cmSysMenu);
   EXPECT_TRUE(closed);
   EXPECT_EQ(frame->OpenSystemMenu(), nullptr);
 }
@@ -241,12 +241,12 @@ TEST(SkinFormSystemMenu, OffersRestoreMinimiseAndCloseAndRunsTheChoice) {
 TEST(SkinFormSystemMenu, RollUpLeavesTheFrameAndRestoreBringsTheHeightBack) {
   TForm form;
   LoadedSkin skin("iMetal.skn");
-  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu | biRollUp, false);
+  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biSystemMenu | biRollUp, TbsFrameShows{});
   form.SetClientSize(300, 200);
   form.Show();
   const int height = form.height();
   EXPECT_EQ(frame->SystemMenuItems().size(), 5u);
-  frame->ButtonCommand(TbsFrameButton::RollUp);
+  frame->ButtonCommand(TbsStdCommand::cmRollUp);
   EXPECT_TRUE(frame->RolledUp());
   EXPECT_EQ(form.height(), frame->LeastSize().height());  // caption band and borders: 28
   EXPECT_EQ(form.height(), 28);
@@ -254,13 +254,13 @@ TEST(SkinFormSystemMenu, RollUpLeavesTheFrameAndRestoreBringsTheHeightBack) {
   const auto items = frame->SystemMenuItems();
   EXPECT_TRUE(items[0].Enabled);   // restore
   EXPECT_FALSE(items[2].Enabled);  // already rolled up
-  frame->SystemMenuCommand(TbsSkinForm::TSysMenuCommand::Restore);
+  frame->SystemMenuCommand(TbsStdCommand::cmRestore);
   EXPECT_FALSE(frame->RolledUp());
   EXPECT_EQ(form.height(), height);
   EXPECT_EQ(form.ClientHeight(), 200);
   // The roll-up button toggles.
-  frame->ButtonCommand(TbsFrameButton::RollUp);
-  frame->ButtonCommand(TbsFrameButton::RollUp);
+  frame->ButtonCommand(TbsStdCommand::cmRollUp);
+  frame->ButtonCommand(TbsStdCommand::cmRollUp);
   EXPECT_EQ(form.height(), height);
 }
 
@@ -268,7 +268,7 @@ TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
   // Without either switch the window is shown as it is.
   {
     TForm form;
-    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, TbsFrameShows{});
     form.Show();
     EXPECT_FALSE(frame->AlphaTimer()->isActive());
     EXPECT_DOUBLE_EQ(form.windowOpacity(), 1.0);
@@ -276,7 +276,7 @@ TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
   // AlphaBlend alone: transparent at first, then the value at once.
   {
     TForm form;
-    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, TbsFrameShows{});
     frame->AlphaBlend = true;
     frame->AlphaBlendValue = 200;
     form.Show();
@@ -289,7 +289,7 @@ TEST(SkinFormAlphaBlend, ShownTransparentThenRaisedToTheValue) {
   // The animation alone: steps of 10 up to fully opaque.
   {
     TForm form;
-    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, false);
+    TbsSkinForm* frame = CreateSkinFrame(&form, nullptr, biSystemMenu, TbsFrameShows{});
     frame->AlphaBlendAnimation = true;
     form.Show();
     int ticks = 0;
@@ -333,7 +333,7 @@ TEST(SkinPopupMenu, DisabledItemsReadAsGreyOnLightAndDarkSkins) {
 TEST(SkinFormSystemMenu, AltSpaceOpensItFromTheKeyboard) {
   TForm form;
   LoadedSkin skin("iMetal.skn");
-  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biMinimize, false);
+  TbsSkinForm* frame = CreateSkinFrame(&form, skin.data, biMinimize, TbsFrameShows{});
   form.SetClientSize(300, 200);
   form.Show();
   bool opened = false;

@@ -211,7 +211,7 @@ TEST_F(SkinMessageDialog, ClosingByTheFrameReturnsTwoAndAnEmptySetHasNoButtons) 
   int buttons = -1;
   rec.OnShown = [&](TbsMessageForm* f) {
     buttons = f->Buttons.size();
-    Later(f, [f] { f->bsSkinForm->ButtonCommand(TbsFrameButton::Close); });
+    Later(f, [f] { f->bsSkinForm->ButtonCommand(TbsStdCommand::cmClose); });
   };
   EXPECT_EQ(msg->ShowDialog(QStringLiteral("t"), mtError, 0, 0), mrCancel);
   EXPECT_EQ(buttons, 0);

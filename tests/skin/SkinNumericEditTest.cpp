@@ -207,7 +207,7 @@ TEST_F(SkinNumericEditField, FollowsTheLocaleSeparator) {
 namespace {
 
 // The "edit" piece: 12 x 6, pixel (x, y) = (10 x, 10 y, tag); the active
-// piece below it. Its corner points make it grow across only (mode 2), as
+// piece below it. Its corner points make it grow across only (rmAcross), as
 // a field whose height the skin would fix.
 constexpr int kFieldNormal = 40, kFieldActive = 120;
 QImage FieldPicture() {
@@ -231,7 +231,7 @@ struct SkinnedField {
     Form->SetClientSize(300, 200);
     Data = new TbsSkinData(Form);
     Data->SetCompressedStoredSkin(Stored.get());
-    CreateSkinFrame(Form, Data, biSystemMenu, false);
+    CreateSkinFrame(Form, Data, biSystemMenu, TbsFrameShows{});
     Field = new TbsSkinNumericEdit(Form->Client());
     Field->SetBounds(20, 20, 103, 23);
     Field->UseSkinFont = true;  // the record's font and colours

@@ -24,14 +24,14 @@ TEST(SkinRecords, ButtonControlReadsItsBaseChainFirst) {
   EXPECT_EQ(b.ClientRect, (TRect{10, 2, 60, 21}));
   EXPECT_TRUE(b.StretchEffect);
   EXPECT_FALSE(b.LeftStretch);
-  EXPECT_EQ(b.FontColor, 0xFF);
-  EXPECT_EQ(b.FontStyle, TFontStyles(fsBold));
+  EXPECT_EQ(b.Font.Color, 0xFF);
+  EXPECT_EQ(b.Font.Style, TFontStyles(fsBold));
   EXPECT_EQ(b.ActiveSkinRect, (TRect{399, 317, 468, 340}));
   EXPECT_TRUE(b.Morphing);
   EXPECT_EQ(b.MorphKind, TbsMorphKind::mkGradient);
   // Defaults of the keys the section does not hold.
-  EXPECT_EQ(b.FontName, QStringLiteral("Arial"));
-  EXPECT_EQ(b.FontHeight, 14);
+  EXPECT_EQ(b.Font.Name, QStringLiteral("Arial"));
+  EXPECT_EQ(b.Font.Height, 14);
   EXPECT_EQ(b.AnimateInterval, 25);
   EXPECT_EQ(b.DownSkinRect, TRect());
 }
@@ -42,13 +42,13 @@ TEST(SkinRecords, DefaultsOfAMissingSection) {
   label.LoadFromIni(ini);
   EXPECT_EQ(label.PictureIndex, -1);
   EXPECT_EQ(label.ActiveFontColor, 16711680);  // pure blue
-  EXPECT_EQ(label.FontColor, 0);
+  EXPECT_EQ(label.Font.Color, 0);
   TbsDataSkinListBox list(QStringLiteral("listbox"));
   list.LoadFromIni(ini);
   EXPECT_EQ(list.VScrollBarName, QStringLiteral("vscrollbar"));
   EXPECT_EQ(list.HScrollBarName, QStringLiteral("hscrollbar"));
   EXPECT_EQ(list.BothScrollBarName, QStringLiteral("bothhscrollbar"));
-  EXPECT_EQ(list.CaptionFontHeight, 14);
+  EXPECT_EQ(list.CaptionFont.Height, 14);
   TbsDataSkinPanelControl panel(QStringLiteral("groupbox"));
   panel.LoadFromIni(ini);
   EXPECT_EQ(panel.BGPictureIndex, -1);
@@ -58,6 +58,23 @@ TEST(SkinRecords, DefaultsOfAMissingSection) {
   EXPECT_EQ(anim.CountFrames, 1);
   EXPECT_EQ(anim.TimerInterval, 50);
   EXPECT_EQ(anim.Command, TbsStdCommand::cmDefault);
+}
+
+TEST(SkinRecords, SecondFontsReadTheirPrefixedKeysAndBadNumbersKeepTheDefault) {
+  const TbsIniTable ini = Ini(QStringLiteral(
+      "[list]\nfontheight=11\ncaptionfontname=Tahoma\ncaptionfontheight=20\ncaptionfontstyle=fsitalic\n"
+      "captionfontcolor=255\n[grid]\nfixedfontheight=9\nfontcolor=5\nfontheight=abc"));
+  TbsDataSkinListBox list(QStringLiteral("list"));
+  list.LoadFromIni(ini);
+  EXPECT_EQ(list.Font.Height, 11);
+  EXPECT_EQ(list.Font.Name, QStringLiteral("Arial"));
+  EXPECT_EQ(list.CaptionFont, (TbsDataSkinFont{QStringLiteral("Tahoma"), 20, fsItalic, 255}));
+  TbsDataSkinGridControl grid(QStringLiteral("grid"));
+  grid.LoadFromIni(ini);
+  EXPECT_EQ(grid.FixedFont.Height, 9);
+  EXPECT_EQ(grid.FixedFont.Color, 0);
+  EXPECT_EQ(grid.Font.Color, 5);
+  EXPECT_EQ(grid.Font.Height, 14);  // "abc" is no number
 }
 
 TEST(SkinRecords, ObjectKeysAndTheirQuirks) {
@@ -179,8 +196,8 @@ TEST(SkinRecords, ColoursPopupAndHint) {
   h.LoadFromIni(ini);
   EXPECT_EQ(h.WindowPictureIndex, 2);
   EXPECT_EQ(h.MaskPictureIndex, -1);
-  EXPECT_EQ(h.FontName, QStringLiteral("Arial"));
-  EXPECT_EQ(h.FontColor, 0xFF);
+  EXPECT_EQ(h.Font.Name, QStringLiteral("Arial"));
+  EXPECT_EQ(h.Font.Color, 0xFF);
   TbsDataSkinPopupWindow p;
   p.LoadFromIni(ini);
   EXPECT_EQ(p.ItemsRect, (TRect{3, 3, 35, 115}));

@@ -37,8 +37,8 @@ TEST(SkinStdLabelRecord, RecordColourReplacesTheDefaultFontsRed) {
   EXPECT_EQ(label->DrawColor(), QColor(255, 0, 0));
   // With the skin's font asked for, the record's font is used.
   label->UseSkinFont = true;
-  EXPECT_EQ(label->DrawFont().family(), ToQFont(TFont::Make(label->Record()->FontName, 1, 0)).family());
-  EXPECT_EQ(label->DrawFont().pixelSize(), FontPixelSize(label->Record()->FontHeight));
+  EXPECT_EQ(label->DrawFont().family(), ToQFont(TFont::Make(label->Record()->Font.Name, 1, 0)).family());
+  EXPECT_EQ(label->DrawFont().pixelSize(), FontPixelSize(label->Record()->Font.Height));
 }
 
 }  // namespace

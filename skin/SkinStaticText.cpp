@@ -1,0 +1,16 @@
+#include "skin/SkinStaticText.h"
+
+TbsSkinStaticText::TbsSkinStaticText(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void TbsSkinStaticText::SetSkinData(TbsSkinData* data) {
+  FSkinData = data;
+  update();
+}
+
+void TbsSkinStaticText::SetFont(const TFont& font) {
+  Font = font;
+  update();
+}

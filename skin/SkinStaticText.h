@@ -1,0 +1,35 @@
+#pragma once
+// Base of the static texts (the label and the multi-line text): a
+// transparent text on its parent, without a window of its own as far as
+// input goes. The skin's "stdlabel" record may give the font and colour;
+// what each text takes from it is the text's own affair.
+#include "platform/Graphics.h"
+#include "skin/SkinClient.h"
+#include "skin/SkinData.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class TbsSkinStaticText : public QWidget, public TbsSkinClient {
+  Q_OBJECT
+  Q_INTERFACES(TbsSkinClient)
+public:
+  explicit TbsSkinStaticText(QWidget* parent);
+
+  TbsSkinData* SkinData() const override { return FSkinData; }
+  void SetSkinData(TbsSkinData* data) override;
+  // The text reads the skin when it paints: a notice only repaints it.
+  void SkinWillChange() override { update(); }
+  void SkinChanged() override { update(); }
+  QString SkinDataName = QStringLiteral("stdlabel");
+
+  TFont DefaultFont = TFont::Make(QStringLiteral("Arial"), 14, 0);
+  TFont Font = TFont::Make(QStringLiteral("MS Sans Serif"), -11, 0);
+  bool UseSkinFont = true;
+
+  void SetFont(const TFont& font);
+  void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+
+protected:
+  QPointer<TbsSkinData> FSkinData;
+};
