@@ -14,58 +14,55 @@ namespace platform {
 
 namespace {
 
+// Shows one picture, painted as it is: premultiplied pixels replace what is
+// under them (the translucent layer), opaque ones are simply drawn.
+class TPictureView : public QWidget {
+public:
+  TPictureView(QWidget* parent, Qt::WindowFlags flags, QPainter::CompositionMode mode)
+      : QWidget(parent, flags), FMode(mode) {}
+
+  void SetPicture(const QImage& picture) {
+    FPicture = picture;
+    update();
+  }
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setCompositionMode(FMode);
+    p.drawImage(0, 0, FPicture);
+  }
+
+private:
+  QPainter::CompositionMode FMode;
+  QImage FPicture;
+};
+
 // The translucent top-level that shows a layered window's picture.
-class TLayerSurface : public QWidget {
+class TLayerSurface : public TPictureView {
 public:
   TLayerSurface()
-      : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
-                             Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
+      : TPictureView(nullptr,
+                     Qt::Tool | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                         Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint,
+                     QPainter::CompositionMode_Source) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setObjectName(QStringLiteral("LayerSurface"));
   }
-
-  void SetPicture(const QImage& picture) {
-    FPicture = picture;
-    update();
-  }
-
-protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(0, 0, FPicture);
-  }
-
-private:
-  QImage FPicture;  // premultiplied, or opaque
 };
 
 // Without a compositor: the child that shows the opaque picture over the
 // window's own painting.
-class TLayerPicture : public QWidget {
+class TLayerPicture : public TPictureView {
 public:
-  explicit TLayerPicture(QWidget* window) : QWidget(window) {
+  explicit TLayerPicture(QWidget* window) : TPictureView(window, {}, QPainter::CompositionMode_SourceOver) {
     setObjectName(QStringLiteral("LayerPicture"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_TransparentForMouseEvents);
   }
-
-  void SetPicture(const QImage& picture) {
-    FPicture = picture;
-    update();
-  }
-
-protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.drawImage(0, 0, FPicture);
-  }
-
-private:
-  QImage FPicture;
 };
 
 // A shape that shows nothing of a window (an empty region would remove the
