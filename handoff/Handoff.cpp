@@ -1,5 +1,6 @@
 #include "handoff/Handoff.h"
 
+#include "handoff/SettingsLocation.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/Platform.h"
@@ -16,8 +17,6 @@ QString DrawingProgramPath;
 
 namespace {
 
-const QString kSettingsFolder = QStringLiteral("PatchMoment");
-const QString kSettingsFile = QStringLiteral("PatchMoment/PatchMoment.ini");
 const QString kSection = QStringLiteral("Patch");
 const QString kKey = QStringLiteral("Patch1");
 const QString kNoPath = QStringLiteral("Нет текста.");
@@ -34,7 +33,7 @@ const QString& KnownProgramFolder() {
 
 void TakeProgramFolder() { ProgramFolder = platform::ProgramFolder(); }
 
-QString SettingsFileName() { return KnownProgramFolder() + kSettingsFile; }
+QString SettingsFileName() { return SettingsFileFor(KnownProgramFolder()); }
 
 QString ReadDrawingProgramPath() {
   DrawingProgramPath = platform::GetProfileString(SettingsFileName(), kSection, kKey, kNoPath);
@@ -50,11 +49,13 @@ void ResetHandoff() {
 }
 
 void ChooseDrawingProgramPath(TForm* owner, TOpenDialog* dialog, TbsSkinMessage* message) {
-  // One level only: the program folder itself exists. A folder that cannot be
-  // made shows up as the write error below.
-  const QString folder = KnownProgramFolder();
-  if (!QDir(folder + kSettingsFolder + QLatin1Char('/')).exists())
-    QDir(folder).mkdir(kSettingsFolder);
+  // The file's folder is made when missing: beside the program that is one
+  // level (the program folder itself exists), in the user's configuration
+  // folder whatever is missing. A folder that cannot be made shows up as the
+  // write error below.
+  const QString file = SettingsFileName();
+  const QString folder = QFileInfo(file).path();
+  if (!QDir(folder + QLatin1Char('/')).exists()) QDir().mkpath(folder);
 
   if (dialog && dialog->Execute()) gChosenPath = dialog->FileName;
 
@@ -63,7 +64,7 @@ void ChooseDrawingProgramPath(TForm* owner, TOpenDialog* dialog, TbsSkinMessage*
   if (gChosenPath.isEmpty()) return;
 
   // A write error goes on to the general error display; the chosen path stays.
-  platform::WriteProfileString(SettingsFileName(), kSection, kKey, gChosenPath);
+  platform::WriteProfileString(file, kSection, kKey, gChosenPath);
   ShowNotice(message, QStringLiteral("Путь: ") + gChosenPath + QStringLiteral("- ПРОПИСАН."));
 }
 

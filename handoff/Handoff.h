@@ -22,8 +22,10 @@ void LaunchDrawingProgram(TForm* owner, TbsSkinMessage* message);
 // Refreshes ProgramFolder from the program's own file name.
 void TakeProgramFolder();
 
-// The settings file: ProgramFolder + "PatchMoment/PatchMoment.ini" (the
-// program folder is taken first when it is not known yet).
+// The settings file: ProgramFolder + "PatchMoment/PatchMoment.ini", or the
+// same in the user's configuration folder when the program's folder neither
+// holds it nor may be written (see SettingsLocation.h). The program folder is
+// taken first when it is not known yet.
 QString SettingsFileName();
 // Reads section Patch, key Patch1 (default "Нет текста.") into
 // DrawingProgramPath and returns it; never fails.
