@@ -9,7 +9,21 @@
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
 const QString kApplicationTitle = QStringLiteral("Моменты затяжки резьбовых соединений по СТБ 1879-2008");
+
+void SetProgramIdentity() {
+  QCoreApplication::setApplicationName(QStringLiteral(MOMENTY_PROGRAM));
+  QGuiApplication::setDesktopFileName(QStringLiteral(MOMENTY_APP_ID));
+  // Every size the icon is drawn at; the window system picks among them.
+  QIcon icon;
+  for (const QFileInfo& file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files))
+    icon.addFile(file.filePath());
+  QApplication::setWindowIcon(icon);
+}
 
 void CreateForms() {
   FormDBtqrZastavka = new TFormDBtqrZastavka;

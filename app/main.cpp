@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
   TApplication app(argc, argv);
   platform::LoadTranslations();
   app.SetTitle(kApplicationTitle);
+  SetProgramIdentity();
   InstallSkinHints();
   CreateForms();
   app.Run();

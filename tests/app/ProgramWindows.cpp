@@ -9,6 +9,7 @@
 void ProgramWindowsTest::SetUp() {
   Application->ResetTermination();
   Application->SetTitle(kApplicationTitle);
+  SetProgramIdentity();
   SinceCreation.start();
   CreateForms();
 }

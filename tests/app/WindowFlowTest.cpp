@@ -12,7 +12,9 @@
 #include "platform/Platform.h"
 #include "tests/app/ProgramWindows.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QWindow>
 #include <QPointer>
 #include <QTest>
@@ -54,6 +56,24 @@ TEST_F(WindowFlow, WindowsAreCreatedInOrderWithTheirCaptionsAndSizes) {
     EXPECT_EQ(forms[i]->ClientHeight(), kWindows[i].Height);
   }
   EXPECT_EQ(Application->Title(), QStringLiteral("Моменты затяжки резьбовых соединений по СТБ 1879-2008"));
+}
+
+TEST_F(WindowFlow, EveryWindowCarriesTheProgramsIcon) {
+  // Drawn from 16 px up; each window hands the same one to the window system.
+  const QIcon icon = QApplication::windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
+  EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
+  FinishSplash();
+  Form_Glav_Moment->bsSkinButton1->Click();
+  for (TForm* f : Application->Forms()) {
+    SCOPED_TRACE(f->objectName().toStdString());
+    EXPECT_EQ(f->windowIcon().cacheKey(), icon.cacheKey());
+    if (QWindow* w = f->windowHandle()) {
+      EXPECT_EQ(w->icon().cacheKey(), icon.cacheKey());
+    }
+  }
+  EXPECT_NE(Form_Bolty->windowHandle(), nullptr);
 }
 
 TEST_F(WindowFlow, OnlyTheSplashIsVisibleAtStart) {
