@@ -10,6 +10,8 @@ PACKAGES=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 qt6-translations-l10n)
 
+PACKAGES+=(desktop-file-utils appstream lintian dpkg-dev file)  # scripts/package and its checks
+
 install_missing() {
   local missing=()
   for p in "$@"; do
