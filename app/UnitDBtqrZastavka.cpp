@@ -3,7 +3,11 @@
 #include "app/Unit_Glav_Moment.h"
 #include "effects/AlphaEffects.h"
 #include "platform/Jpeg.h"
+#include "platform/Platform.h"
 #include "resources/Resources.h"
+
+#include <QApplication>
+#include <QTimer>
 
 TFormDBtqrZastavka* FormDBtqrZastavka = nullptr;
 
@@ -57,4 +61,6 @@ void TFormDBtqrZastavka::Timer1Timer(TObject*) {
   Hide();
   if (FormDBtqrZastavka == this) FormDBtqrZastavka = nullptr;
   deleteLater();
+  // Once the splash and its effect are gone, what start-up freed goes back.
+  QTimer::singleShot(0, qApp, [] { platform::ReleaseFreedMemory(); });
 }

@@ -1,11 +1,14 @@
 // Loading each stored skin as a window does at creation, against inflating
 // the same stream alone. The "ratio" counter is load time / inflate time
 // (aim: at most 2: parsing and bitmap decoding cost no more than the inflation).
+// Then the seven skinned windows' loads together, as at start-up.
 #include "resources/Resources.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
+#include <vector>
 #include <time.h>
 
 namespace {
@@ -47,8 +50,35 @@ void BM_LoadSkin(benchmark::State& state, const char* name) {
   state.counters["inflated_bytes"] = double(inflated);
   state.counters["stored_bytes"] = double(stored.CompressedData().size());
 }
+
+// The stored skins of the seven skinned windows, in the order they are made:
+// main, About, bolts, nuts, other threads, calculation, fittings.
+void BM_LoadSevenWindowSkins(benchmark::State& state) {
+  const char* const names[] = {"iMetal2.skn", "CyberObject.skn", "iMetal.skn", "iMetal.skn",
+                               "iMetal.skn",  "iMetal.skn",      "CyberObject.skn"};
+  std::vector<std::unique_ptr<TbsCompressedStoredSkin>> stored;
+  for (const char* name : names) {
+    stored.push_back(std::make_unique<TbsCompressedStoredSkin>());
+    stored.back()->LoadCompressedData(resources::Load(QLatin1String(name)));
+    if (stored.back()->IsStoredEmpty()) {
+      state.SkipWithError("skin not embedded");
+      return;
+    }
+  }
+  for (auto _ : state) {
+    const double t0 = Now();
+    std::vector<std::unique_ptr<TbsSkinData>> windows;
+    for (const auto& s : stored) {
+      windows.push_back(std::make_unique<TbsSkinData>());
+      windows.back()->ReadStoredSkin(s.get());
+    }
+    state.SetIterationTime(Now() - t0);
+    benchmark::DoNotOptimize(windows.back()->ControlCount());
+  }
+}
 }  // namespace
 
+BENCHMARK(BM_LoadSevenWindowSkins)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadSkin, iMetal2, "iMetal2.skn")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadSkin, iMetal, "iMetal.skn")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LoadSkin, CyberObject, "CyberObject.skn")->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -166,7 +166,6 @@ bool TAlphaFX::UsesRadar() const {
 void TAlphaFX::Prepare() {
   const int W = WorkImage.width();
   const int H = WorkImage.height();
-  AngleTable = alphafx::BuildAngleTable(W, H);
   if (Effect == afxRadarRandom) {
     CustomEffect = std::make_shared<std::vector<TAlphaFXEffect>>();
     for (int i = 0; i < Passes; ++i) CustomEffect->push_back(RandomRadarEffect());
@@ -176,7 +175,11 @@ void TAlphaFX::Prepare() {
     for (TAlphaFXEffect& e : *CustomEffect)
       if (e == afxRadarRandom) e = RandomRadarEffect();
   // Every pixel's angle, once for the whole effect; the frames only look it up.
-  if (UsesRadar()) FAngleMap = alphafx::BuildAngleMap(AngleTable, W, H);
+  // Only the radar sweeps need angles.
+  if (UsesRadar()) {
+    AngleTable = alphafx::BuildAngleTable(W, H);
+    FAngleMap = alphafx::BuildAngleMap(AngleTable, W, H);
+  }
   PassWidth = W + 16;
   PassHeight = H + 16;
   AngleOffset = 0;
@@ -207,8 +210,11 @@ void TAlphaFX::RenderRadar(std::int32_t angle) {
   radar.Hiding = Hiding;
   radar.AngleOffset = AngleOffset;
   radar.Clockwise = Clockwise;
-  if (FAngleMap.size() != static_cast<std::size_t>(WorkImage.width()) * WorkImage.height())
-    FAngleMap = alphafx::BuildAngleMap(AngleTable, WorkImage.width(), WorkImage.height());
+  const int W = WorkImage.width(), H = WorkImage.height();
+  if (FAngleMap.size() != static_cast<std::size_t>(W) * H) {
+    if (AngleTable.N < std::max((W + 2) / 2, (H + 2) / 2)) AngleTable = alphafx::BuildAngleTable(W, H);
+    FAngleMap = alphafx::BuildAngleMap(AngleTable, W, H);
+  }
   alphafx::RenderRadar(WorkPixels(), FAngleMap, angle, radar);
 }
 

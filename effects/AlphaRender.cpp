@@ -200,14 +200,27 @@ void ApplyLineCalls(const TPixels& image, const std::vector<TLineCall>& calls, b
 // --- Radar ---------------------------------------------------------------------
 
 TAngleTable BuildAngleTable(int width, int height) {
-  constexpr long double kPi = 3.141592653589793238462643383279502884L;
+  // Round(arctan(j / i) in degrees) is k exactly when j / i lies between the
+  // tangents of k - 0.5 and k + 0.5 degrees (never on one: those tangents are
+  // irrational). Along a row the angle grows with j, so each row walks the 91
+  // bounds once instead of taking an arctangent per cell.
+  static const std::array<double, 90> kBound = [] {
+    constexpr long double kPi = 3.141592653589793238462643383279502884L;
+    std::array<double, 90> b{};
+    for (int k = 0; k < 90; ++k) b[static_cast<std::size_t>(k)] = static_cast<double>(std::tan((k + 0.5L) * kPi / 180));
+    return b;
+  }();
   TAngleTable t;
   t.N = std::max((width + 2) / 2, (height + 2) / 2);
   t.Cells.assign(static_cast<std::size_t>(t.N) * t.N, 0);
-  for (int i = 1; i < t.N; ++i)
-    for (int j = 1; j < t.N; ++j)
-      t.Cells[static_cast<std::size_t>(i) * t.N + j] = static_cast<std::uint16_t>(
-          RoundExt(std::atan(static_cast<long double>(j) / i) / (2 * kPi) * 360));
+  for (int i = 1; i < t.N; ++i) {
+    std::uint16_t k = 0;
+    std::uint16_t* row = t.Cells.data() + static_cast<std::size_t>(i) * t.N;
+    for (int j = 1; j < t.N; ++j) {
+      while (k < 90 && static_cast<double>(j) > i * kBound[k]) ++k;
+      row[j] = k;
+    }
+  }
   return t;
 }
 

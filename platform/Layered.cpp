@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstring>
+
 namespace platform {
 
 namespace {
@@ -25,6 +27,9 @@ public:
     FPicture = picture;
     update();
   }
+  // Lets go of the picture without repainting, so that its owner may write
+  // the next one into the same memory.
+  void ReleasePicture() { FPicture = QImage(); }
 
 protected:
   void paintEvent(QPaintEvent*) override {
@@ -117,7 +122,7 @@ public:
   }
 
   void Push(const QPoint& origin, const QImage& frame, int flags) {
-    Frame = frame.copy();
+    KeepFrame(frame);
     Flags = flags;
     Origin = origin;
     ++Count;
@@ -159,6 +164,18 @@ protected:
   }
 
 private:
+  // The caller goes on drawing into its picture: keep a copy, in the memory
+  // of the previous one when it fits (an effect pushes a frame every few
+  // milliseconds, and fresh memory each time costs more than the copy).
+  void KeepFrame(const QImage& frame) {
+    if (Frame.isNull() || !Frame.isDetached() || Frame.size() != frame.size() || Frame.format() != frame.format() ||
+        Frame.bytesPerLine() != frame.bytesPerLine()) {
+      Frame = frame.copy();
+      return;
+    }
+    std::memcpy(Frame.bits(), frame.constBits(), std::size_t(frame.sizeInBytes()));
+  }
+
   void ShowSurface() {
     if (FSurface->isVisible()) return;
     FSurface->show();
@@ -177,6 +194,7 @@ private:
       const QRect sg = screen->geometry();
       FBackdrop = screen->grabWindow(0, r.x() - sg.x(), r.y() - sg.y(), r.width(), r.height()).toImage();
       if (FBackdrop.size() != r.size()) FBackdrop = QImage();  // partly off the screen
+      else if (FBackdrop.format() != QImage::Format_RGB32) FBackdrop.convertTo(QImage::Format_RGB32);
     }
     FBackdropOrigin = r.topLeft();
     if (Count == 0) Shape(kNothing);
@@ -188,18 +206,24 @@ private:
     const QRect rect(Origin, Frame.size());
     QImage behind;
     const QRect within = rect.translated(-FBackdropOrigin);
-    if (!FBackdrop.isNull() && FBackdrop.rect().contains(within)) behind = FBackdrop.copy(within);
-    const TOpaqueFrame shown = ComposeOpaque(Frame, Flags, behind);
+    if (!FBackdrop.isNull() && FBackdrop.rect().contains(within)) {
+      // A view of that part of the backdrop, not a copy.
+      const uchar* first = FBackdrop.constScanLine(within.top()) + std::size_t(within.left()) * 4;
+      behind = QImage(first, within.width(), within.height(), FBackdrop.bytesPerLine(), FBackdrop.format());
+    }
     if (!FPicture) FPicture = new TLayerPicture(FWindow);
+    FPicture->ReleasePicture();  // the new picture goes into the same memory
+    ComposeOpaque(Frame, Flags, behind, FShown);
     const QPoint at = Origin - FWindow->geometry().topLeft();
     FPicture->setGeometry(QRect(at, Frame.size()));
-    FPicture->SetPicture(shown.Image);
+    FPicture->SetPicture(FShown.Image);
     FPicture->show();
     FPicture->raise();
-    Shape(shown.Shape.isEmpty() ? kNothing : shown.Shape.translated(at));
+    Shape(FShown.Shape.isEmpty() ? kNothing : FShown.Shape.translated(at));
   }
 
   void Shape(const QRegion& shape) {
+    if (FShaped && FWindow->mask() == shape) return;  // most frames keep their shape
     if (!FShaped) FSavedMask = FWindow->mask();
     FShaped = true;
     FWindow->setMask(shape);
@@ -213,6 +237,7 @@ private:
   bool FOpaque = false;  // no compositor: the window shows the picture itself
   QImage FBackdrop;
   QPoint FBackdropOrigin;
+  TOpaqueFrame FShown;
   QRegion FSavedMask;
   bool FShaped = false;
 };

@@ -72,5 +72,8 @@ struct TOpaqueFrame {
   QRegion Shape;
 };
 TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop);
+// The same into `out`, whose picture's memory is used again when it has the
+// size and no one else holds it.
+void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out);
 
 }  // namespace platform

@@ -64,10 +64,20 @@ private:
 
 TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop) {
   TOpaqueFrame out;
-  if (frame.isNull() || frame.depth() != 32) return out;
+  ComposeOpaque(frame, flags, backdrop, out);
+  return out;
+}
+
+void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out) {
+  out.Shape = QRegion();
+  if (frame.isNull() || frame.depth() != 32) {
+    out.Image = QImage();
+    return;
+  }
   const QImage source = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
   const int w = source.width();
-  out.Image = QImage(source.size(), QImage::Format_RGB32);
+  if (out.Image.size() != source.size() || out.Image.format() != QImage::Format_RGB32 || !out.Image.isDetached())
+    out.Image = QImage(source.size(), QImage::Format_RGB32);
   if (flags & ULW_OPAQUE) {
     // The colours as they are, every pixel shown.
     for (int y = 0; y < source.height(); ++y) {
@@ -76,7 +86,7 @@ TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdro
       for (int x = 0; x < w; ++x) o[x] = in[x] | 0xFF000000u;
     }
     out.Shape = QRegion(source.rect());
-    return out;
+    return;
   }
   const bool behind = !backdrop.isNull() && backdrop.size() == source.size();
   const QImage back = behind ? backdrop.convertToFormat(QImage::Format_RGB32) : QImage();
@@ -115,7 +125,6 @@ TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdro
     shape.Row(y, runs);
   }
   out.Shape = shape.Region();
-  return out;
 }
 
 }  // namespace platform

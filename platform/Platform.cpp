@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QStyle>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -161,4 +165,12 @@ bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags) {
   return true;
 }
 
+}  // namespace platform
+
+namespace platform {
+void ReleaseFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
+#endif
+}
 }  // namespace platform

@@ -35,6 +35,11 @@ int Random(int range);          // 0 .. range-1 (0 when range <= 0)
 void Beep();
 void SetBeepHook(std::function<void()> hook);
 
+// --- Memory -----------------------------------------------------------------
+// Gives memory the program has freed back to the system (after start-up,
+// whose pictures and buffers are gone once the first windows show).
+void ReleaseFreedMemory();
+
 // --- Program file -----------------------------------------------------------
 QString ProgramFileName();
 // Folder of the running executable, with a trailing "/". Tests may point it

@@ -3,33 +3,12 @@
 #include "platform/Exceptions.h"
 #include "platform/Forms.h"
 #include "platform/Messages.h"
-#include "skin/SkinBmp.h"
+#include "skin/SkinDecoded.h"
 #include "skin/StoredSkin.h"
 
 #include <QCoreApplication>
-#include <QtEndian>
 
 namespace {
-[[noreturn]] void ReadError() { throw EReadError(QStringLiteral("Stream read error")); }
-
-qint32 ReadInt32(QByteArrayView data, qsizetype& pos) {
-  if (data.size() - pos < 4) ReadError();
-  const qint32 v = qFromLittleEndian<qint32>(data.data() + pos);
-  pos += 4;
-  return v;
-}
-
-char ReadByte(QByteArrayView data, qsizetype& pos) {
-  if (pos >= data.size()) ReadError();
-  return data[pos++];
-}
-
-// A flag byte, and the bitmap that follows it when the flag is 0.
-QImage ReadFlaggedPicture(QByteArrayView data, qsizetype& pos) {
-  if (ReadByte(data, pos) != 0) return {};
-  return ReadBmp(data, pos);
-}
-
 // Reads "SKINOBJECTS" or "SKINCONTROLS": entries name:type, each making a
 // record of the type's class that loads its keys from the section `name`.
 template <class R, class Make>
@@ -105,6 +84,7 @@ void TbsSkinData::ResetSkin() {
   FPicture = QImage();
   FInActivePicture = QImage();
   FMask = QImage();
+  FDecoded.reset();
   PictureName.clear();
   InActivePictureName.clear();
   MaskName.clear();
@@ -134,7 +114,7 @@ void TbsSkinData::ReadStoredSkin(TbsCompressedStoredSkin* skin) {
   ResetSkin();
   bool tooNew = false;
   try {
-    LoadContainer(skin->Inflate(), tooNew);
+    LoadContainer(skin->CompressedData(), tooNew);
   } catch (...) {
     // Nothing half-read stays behind: the skin is empty, as before a load.
     ResetSkin();
@@ -151,26 +131,22 @@ void TbsSkinData::ReadStoredSkin(TbsCompressedStoredSkin* skin) {
   BroadcastSkinNotice(WM_SKINCHANGEDONE);
 }
 
-void TbsSkinData::LoadContainer(const QByteArray& data, bool& tooNew) {
-  qsizetype pos = 0;
-  const qint32 version = ReadInt32(data, pos);
-  if (version > 3) {
+void TbsSkinData::LoadContainer(const QByteArray& compressed, bool& tooNew) {
+  // The pictures are shared with every window that carries the same skin;
+  // the records below are this window's own.
+  FDecoded = DecodeStoredSkin(compressed);
+  if (FDecoded->TooNew) {
     tooNew = true;
+    FDecoded.reset();
     return;
   }
-  FPicture = ReadFlaggedPicture(data, pos);
-  FInActivePicture = ReadFlaggedPicture(data, pos);
-  FMask = ReadFlaggedPicture(data, pos);
-  if (version == 2) {
-    // Two more pictures of the older container, read and dropped.
-    ReadFlaggedPicture(data, pos);
-    ReadFlaggedPicture(data, pos);
-  }
-  const qint32 count = ReadInt32(data, pos);
-  for (qint32 i = 0; i < count; ++i) FActivePictures.append(ReadBmp(data, pos));
+  FPicture = FDecoded->Picture;
+  FInActivePicture = FDecoded->InActivePicture;
+  FMask = FDecoded->Mask;
+  FActivePictures = FDecoded->ActivePictures;
 
   TbsIniTable ini;
-  ini.SetText(QByteArrayView(data).sliced(pos));
+  ini.SetText(FDecoded->Description);
   LoadDescription(ini);
 }
 

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "skin/SkinDecoded.h"
 #include "skin/StoredSkin.h"
 
 // Optional table of interface strings; no window of this program sets one.
@@ -89,7 +90,7 @@ public:
   TbsDataSkinColors SkinColors;
 
 private:
-  void LoadContainer(const QByteArray& data, bool& tooNew);
+  void LoadContainer(const QByteArray& compressed, bool& tooNew);
   void LoadDescription(const TbsIniTable& ini);
 
   bool FEmpty = true;
@@ -98,6 +99,7 @@ private:
   QPointer<TbsResourceStrData> FResourceStrData;
   QImage FPicture, FInActivePicture, FMask;
   QList<QImage> FActivePictures;
+  std::shared_ptr<const TbsDecodedSkin> FDecoded;  // keeps the shared pictures decoded
   std::vector<std::unique_ptr<TbsDataSkinObject>> FObjects;
   std::vector<std::unique_ptr<TbsDataSkinControl>> FControls;
 };

@@ -36,6 +36,16 @@ TEST(AngleTable, IsLargeEnoughAndHoldsRoundedDegrees) {
   EXPECT_EQ(t.At(2, 1), 27);   // 26.57 degrees
 }
 
+TEST(AngleTable, EveryCellOfAScreenSizedTableIsTheRoundedArctangent) {
+  constexpr long double kPi = 3.141592653589793238462643383279502884L;
+  const TAngleTable big = BuildAngleTable(1600, 1200);
+  for (int i = 1; i < big.N; ++i)
+    for (int j = 1; j < big.N; ++j) {
+      const long double degrees = std::atan(static_cast<long double>(j) / i) / (2 * kPi) * 360;
+      ASSERT_EQ(big.At(i, j), std::nearbyint(degrees)) << i << ", " << j;
+    }
+}
+
 TEST(PixelAngle, GivesTheFourDirectionsAndTheCentre) {
   const TAngleTable t = BuildAngleTable(21, 21);
   const int C = 10;

@@ -221,3 +221,51 @@ TEST(SkinDataStoredSkins, EveryControlImageLiesInItsPicture) {
     }
   }
 }
+
+TEST(SkinDataStoredSkins, WindowsCarryingOneSkinShareItsPicturesButNotItsRecords) {
+  const QByteArray stream = resources::Load(QStringLiteral("iMetal.skn"));
+  // Two windows' stored skins holding equal bytes in separate buffers.
+  TbsCompressedStoredSkin first, second, other;
+  first.LoadCompressedData(QByteArray(stream.constData(), stream.size()));
+  second.LoadCompressedData(QByteArray(stream.constData(), stream.size()));
+  other.LoadCompressedData(resources::Load(QStringLiteral("CyberObject.skn")));
+  const int before = DecodedSkinCount();
+  TbsSkinData a, b, c;
+  a.ReadStoredSkin(&first);
+  b.ReadStoredSkin(&second);
+  c.ReadStoredSkin(&other);
+  EXPECT_EQ(DecodedSkinCount(), before + 2);
+  EXPECT_EQ(a.Picture().constBits(), b.Picture().constBits());
+  ASSERT_EQ(a.ActivePictureCount(), b.ActivePictureCount());
+  for (int i = 0; i < a.ActivePictureCount(); ++i)
+    EXPECT_EQ(a.ActivePicture(i).constBits(), b.ActivePicture(i).constBits()) << i;
+  EXPECT_NE(a.Picture().constBits(), c.Picture().constBits());
+  // Each window has records of its own, loaded alike.
+  ASSERT_EQ(a.ControlCount(), b.ControlCount());
+  ASSERT_GT(a.ControlCount(), 0);
+  EXPECT_NE(a.Control(0), b.Control(0));
+  EXPECT_EQ(a.Control(0)->IDName, b.Control(0)->IDName);
+
+  // A window that lets go of the skin leaves the other's pictures whole; the
+  // decoded skin goes when the last window lets go.
+  const QImage kept = b.Picture();
+  a.ResetSkin();
+  EXPECT_TRUE(a.Picture().isNull());
+  EXPECT_EQ(b.Picture(), kept);
+  EXPECT_EQ(DecodedSkinCount(), before + 2);
+  b.ResetSkin();
+  c.ResetSkin();
+  EXPECT_EQ(DecodedSkinCount(), before);
+
+  // A damaged copy of the same skin is refused every time, and leaves only
+  // its own window plain.
+  TbsCompressedStoredSkin damaged;
+  damaged.LoadCompressedData(stream.left(stream.size() / 2));
+  a.ReadStoredSkin(&first);
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_ANY_THROW(b.ReadStoredSkin(&damaged)) << round;
+    EXPECT_TRUE(b.Empty()) << round;
+  }
+  EXPECT_FALSE(a.Empty());
+  EXPECT_EQ(a.Picture().size(), kept.size());
+}
