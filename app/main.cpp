@@ -1,3 +1,4 @@
+#include "app/Accessibility.h"
 #include "app/Startup.h"
 #include "platform/Forms.h"
 #include "platform/Translations.h"
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
   platform::LoadTranslations();
   app.SetTitle(kApplicationTitle);
   InstallSkinHints();
+  InstallAccessibility();
   CreateForms();
   app.Run();
   DestroyForms();
