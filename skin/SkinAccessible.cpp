@@ -74,8 +74,12 @@ void AccessibleNotify(QObject* object, QAccessible::Event event, int child) {
 
 void AccessibleTextChanged(QObject* object, const QString& before, const QString& after) {
   if (!object || before == after || !QAccessible::isActive()) return;
-  QAccessibleEvent name(object, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&name);
+  // A label is named by what it shows; a list keeps the name its label gives.
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+  if (iface && iface->role() == QAccessible::StaticText) {
+    QAccessibleEvent name(object, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+  }
   QAccessibleTextUpdateEvent text(object, 0, before, after);
   QAccessible::updateAccessibility(&text);
 }

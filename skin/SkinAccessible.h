@@ -25,7 +25,8 @@ void RegisterAccessibleClass(const char* className, TAccessibleMaker maker);
 // own (an item of a list or a menu), -1 for the object itself.
 void AccessibleNotify(QObject* object, QAccessible::Event event, int child = -1);
 // A text the object shows (or its value) changed from `before` to `after`:
-// its name or value and its text are announced as changed.
+// its text is announced as changed, and the name of a label (named by its
+// text) too.
 void AccessibleTextChanged(QObject* object, const QString& before, const QString& after);
 // The value of a list or field changed.
 void AccessibleValueChanged(QObject* object, const QString& value);
