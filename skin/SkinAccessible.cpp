@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 // --- The factory ---------------------------------------------------------------
 
@@ -65,35 +66,53 @@ void RegisterAccessibleClass(const char* className, TAccessibleMaker maker) {
 
 // --- Announcements ---------------------------------------------------------------
 
-void AccessibleNotify(QObject* object, QAccessible::Event event, int child) {
-  if (!object || !QAccessible::isActive()) return;
-  QAccessibleEvent e(object, event);
-  e.setChild(child);
+namespace {
+
+TAccessibleListener Listener = nullptr;
+
+// Whether anyone hears an announcement: without, none is made.
+bool Heard() { return Listener || QAccessible::isActive(); }
+
+void Announce(QAccessibleEvent& e) {
+  if (Listener) Listener(&e);
   QAccessible::updateAccessibility(&e);
 }
 
+}  // namespace
+
+TAccessibleListener SetAccessibleListener(TAccessibleListener listener) {
+  return std::exchange(Listener, listener);
+}
+
+void AccessibleNotify(QObject* object, QAccessible::Event event, int child) {
+  if (!object || !Heard()) return;
+  QAccessibleEvent e(object, event);
+  e.setChild(child);
+  Announce(e);
+}
+
 void AccessibleTextChanged(QObject* object, const QString& before, const QString& after) {
-  if (!object || before == after || !QAccessible::isActive()) return;
+  if (!object || before == after || !Heard()) return;
   // A label is named by what it shows; a list keeps the name its label gives.
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
   if (iface && iface->role() == QAccessible::StaticText) {
     QAccessibleEvent name(object, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
+    Announce(name);
   }
   QAccessibleTextUpdateEvent text(object, 0, before, after);
-  QAccessible::updateAccessibility(&text);
+  Announce(text);
 }
 
 void AccessibleValueChanged(QObject* object, const QString& value) {
-  if (!object || !QAccessible::isActive()) return;
+  if (!object || !Heard()) return;
   QAccessibleValueChangeEvent e(object, value);
-  QAccessible::updateAccessibility(&e);
+  Announce(e);
 }
 
 void AccessibleStateChanged(QObject* object, QAccessible::State changed) {
-  if (!object || !QAccessible::isActive()) return;
+  if (!object || !Heard()) return;
   QAccessibleStateChangeEvent e(object, changed);
-  QAccessible::updateAccessibility(&e);
+  Announce(e);
 }
 
 // --- Parts without widgets ---------------------------------------------------------

@@ -20,8 +20,13 @@ void InstallSkinAccessibility();
 // library register theirs next to the installation.
 void RegisterAccessibleClass(const char* className, TAccessibleMaker maker);
 
-// The changes the controls announce. Each costs nothing while no assistive
-// technology listens. `child` is the index of a part without a widget of its
+// Hears every announcement below as it is made, whether or not an assistive
+// technology listens (null: nobody); returns the previous listener.
+using TAccessibleListener = void (*)(QAccessibleEvent* event);
+TAccessibleListener SetAccessibleListener(TAccessibleListener listener);
+
+// The changes the controls announce; none is made while nobody listens.
+// `child` is the index of a part without a widget of its
 // own (an item of a list or a menu), -1 for the object itself.
 void AccessibleNotify(QObject* object, QAccessible::Event event, int child = -1);
 // A text the object shows (or its value) changed from `before` to `after`:
