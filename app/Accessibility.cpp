@@ -17,20 +17,13 @@ class TAccessiblePneumaticTable;
 
 // One cell of the grid (a header cell or a fitting's cell). A name without a
 // designation spans two columns.
-class TAccessiblePneumaticCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class TAccessiblePneumaticCell : public TAccessibleLeaf, public QAccessibleTableCellInterface {
 public:
   TAccessiblePneumaticCell(TImage* picture, const TTableCell& cell) : FPicture(picture), FCell(cell) {}
 
   bool isValid() const override { return FPicture; }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return FPicture ? FPicture->window()->windowHandle() : nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(FPicture); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QWidget* Owner() const override { return FPicture; }
   QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? FCell.Text : QString(); }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!FPicture) return {};
     // The picture's last columns and row stay outside the window.

@@ -134,6 +134,16 @@ int TAccessibleParts::KeyOf(const QAccessibleInterface* part) const {
   return -1;
 }
 
+QWindow* TAccessibleLeaf::window() const {
+  const QWidget* owner = Owner();
+  return owner ? owner->window()->windowHandle() : nullptr;
+}
+
+QAccessibleInterface* TAccessibleLeaf::parent() const {
+  QWidget* owner = Owner();
+  return owner ? QAccessible::queryAccessibleInterface(owner) : nullptr;
+}
+
 // --- Read-only text ------------------------------------------------------------------
 
 void TReadOnlyText::selection(int, int* startOffset, int* endOffset) const {

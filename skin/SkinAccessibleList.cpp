@@ -134,24 +134,17 @@ private:
 // One item: named by its text; selected while it is the chosen (or, open,
 // the current) item, focused while the open list's current item. Pressing it
 // chooses it.
-class TAccessibleListItem : public QAccessibleInterface, public QAccessibleActionInterface {
+class TAccessibleListItem : public TAccessibleLeaf, public QAccessibleActionInterface {
 public:
   TAccessibleListItem(TbsPopupListBox* list, int index) : FList(list), FIndex(index) {}
 
   bool isValid() const override { return FList && FIndex < FList->Count(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return FList ? FList->windowHandle() : nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(FList); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QWidget* Owner() const override { return FList; }
 
   QString text(QAccessible::Text t) const override {
     if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value)) return {};
     return FList->Owner() ? FList->Owner()->Items().value(FIndex) : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!isValid() || !FList->isVisible()) return {};
     return ScreenRect(FList, FList->ItemRect(FIndex));

@@ -36,6 +36,23 @@ private:
   mutable QHash<int, QAccessible::Id> FIds;
 };
 
+// A part without children of its own, shown by a widget (its parent's
+// object): an item, a caption button, a cell.
+class TAccessibleLeaf : public QAccessibleInterface {
+public:
+  // The widget that shows the part; null once it has gone.
+  virtual QWidget* Owner() const = 0;
+
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override;
+  QAccessibleInterface* parent() const override;
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+};
+
 // A text that can be read but not edited, for what shows a string: labels,
 // the chosen item of a list. Offsets count characters of Content().
 class TReadOnlyText : public QAccessibleTextInterface {

@@ -22,24 +22,17 @@ TbsSkinForm* FrameOf(const TForm* form) {
 // Painted by the frame, without a widget of its own: named by its hint
 // ("Закрыть"), pressed by its command. The keyboard reaches the same
 // commands through Alt+F4 and the system menu (Alt+Space), not by focus.
-class TAccessibleCaptionButton : public QAccessibleInterface, public QAccessibleActionInterface {
+class TAccessibleCaptionButton : public TAccessibleLeaf, public QAccessibleActionInterface {
 public:
   TAccessibleCaptionButton(TForm* form, TbsStdCommand command) : FForm(form), FCommand(command) {}
 
   bool isValid() const override { return Frame() && !Frame()->ButtonRect(FCommand).isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return FForm ? FForm->windowHandle() : nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(FForm); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QWidget* Owner() const override { return FForm; }
 
   QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name || !Frame()) return {};
     return Frame()->CommandHint(FCommand);
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override { return Frame() ? ScreenRect(FForm, Frame()->ButtonRect(FCommand)) : QRect(); }
   QAccessible::Role role() const override { return QAccessible::Button; }
   QAccessible::State state() const override {
@@ -165,18 +158,12 @@ public:
 
 // --- The popup menu ---------------------------------------------------------------------
 
-class TAccessibleMenuItem : public QAccessibleInterface, public QAccessibleActionInterface {
+class TAccessibleMenuItem : public TAccessibleLeaf, public QAccessibleActionInterface {
 public:
   TAccessibleMenuItem(TbsSkinPopupMenu* menu, int index) : FMenu(menu), FIndex(index) {}
 
   bool isValid() const override { return FMenu && FIndex < FMenu->Count(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return FMenu ? FMenu->windowHandle() : nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(FMenu); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QWidget* Owner() const override { return FMenu; }
 
   QString text(QAccessible::Text t) const override {
     if (!isValid()) return {};
@@ -187,7 +174,6 @@ public:
     }
     return {};
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override { return isValid() ? ScreenRect(FMenu, FMenu->ItemRect(FIndex)) : QRect(); }
   QAccessible::Role role() const override {
     return isValid() && Entry().Divider ? QAccessible::Separator : QAccessible::MenuItem;
