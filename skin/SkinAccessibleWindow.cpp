@@ -75,7 +75,7 @@ private:
 
 // A frame named by its caption; a window that cannot be minimised (the About
 // and the pneumatic fittings windows) is a dialog. After its client area come
-// the caption buttons of its frame.
+// the caption buttons of its frame, then the system menu while it is open.
 class TAccessibleWindow : public QAccessibleWidget {
 public:
   explicit TAccessibleWindow(TForm* form, QAccessible::Role role = QAccessible::Window)
@@ -99,27 +99,37 @@ public:
   }
 
   int childCount() const override {
-    return QAccessibleWidget::childCount() + static_cast<int>(Commands().size());
+    return QAccessibleWidget::childCount() + static_cast<int>(Commands().size()) + (Menu() ? 1 : 0);
   }
   QAccessibleInterface* child(int index) const override {
     const int own = QAccessibleWidget::childCount();
     if (index < own) return QAccessibleWidget::child(index);
     const std::vector<TbsStdCommand> commands = Commands();
-    if (index - own >= static_cast<int>(commands.size())) return nullptr;
+    const int buttons = static_cast<int>(commands.size());
+    if (index - own == buttons && Menu()) return QAccessible::queryAccessibleInterface(Menu());
+    if (index - own >= buttons) return nullptr;
     const TbsStdCommand command = commands[static_cast<size_t>(index - own)];
     return FButtons.Get(static_cast<int>(command),
                         [this, command] { return new TAccessibleCaptionButton(Form(), command); });
   }
   int indexOfChild(const QAccessibleInterface* child) const override {
+    const int own = QAccessibleWidget::childCount();
+    const std::vector<TbsStdCommand> commands = Commands();
+    if (child && child->object() && child->object() == Menu()) return own + static_cast<int>(commands.size());
     const int key = FButtons.KeyOf(child);
     if (key < 0) return QAccessibleWidget::indexOfChild(child);
-    const std::vector<TbsStdCommand> commands = Commands();
     for (size_t i = 0; i < commands.size(); ++i)
-      if (static_cast<int>(commands[i]) == key) return QAccessibleWidget::childCount() + static_cast<int>(i);
+      if (static_cast<int>(commands[i]) == key) return own + static_cast<int>(i);
     return -1;
   }
 
 private:
+  // The system menu while it is open: a window of its own, reached through
+  // the window it belongs to.
+  TbsSkinPopupMenu* Menu() const {
+    const TbsSkinForm* frame = FrameOf(Form());
+    return frame ? frame->OpenSystemMenu() : nullptr;
+  }
   std::vector<TbsStdCommand> Commands() const {
     const TbsSkinForm* frame = FrameOf(Form());
     return frame ? frame->ShownCommands() : std::vector<TbsStdCommand>();

@@ -189,6 +189,22 @@ def check_main_window(r):
         if "focusable" in states(o):
             expect(o.get_name(), f"a focusable {o.get_role_name()} has no name")
     print("main window: buttons", names)
+
+    # Alt+Space opens the system menu; Escape closes it, choosing nothing.
+    since = r.mark()
+    r.key("alt+space")
+    menu = r.wait("the system menu", lambda: next((o for o in children(main) if o.get_role_name() == "popup menu"
+                                                    and "showing" in states(o)), None))
+    items = [i.get_name() for i in children(menu) if i.get_role_name() == "menu item"]
+    expect("Закрыть" in items and "Свернуть" in items, f"the system menu holds {items}")
+    mark = r.mark()
+    r.key("Down")
+    item = r.wait("an item heard as the arrow moves", lambda: r.focus_heard(mark, "menu item"))
+    expect(item[1] in items, f"the item heard is {item}")
+    r.key("Escape")
+    r.wait("the system menu to close", lambda: "showing" not in states(menu))
+    expect("showing" in states(main), "the main window went away with the menu")
+    print("system menu:", items)
     return main
 
 
@@ -350,7 +366,9 @@ def check_calculation(r):
 
 
 def start_window_manager():
-    wm = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    config = os.path.join(os.path.dirname(os.path.abspath(__file__)), "openbox-rc.xml")
+    wm = subprocess.Popen(["openbox", "--config-file", config], stdout=subprocess.DEVNULL,
+                          stderr=subprocess.DEVNULL)
     end = time.monotonic() + TIMEOUT
     while time.monotonic() < end:
         probe = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True)
