@@ -7,6 +7,7 @@
 #include "skin/SkinComboBox.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinGroupBox.h"
+#include "skin/SkinHint.h"
 #include "skin/SkinLabel.h"
 #include "skin/SkinMessage.h"
 #include "skin/SkinMessageForm.h"
@@ -243,6 +244,21 @@ TEST_F(SkinAccessible, WindowsAreNamedFramesWhoseCaptionButtonsAndAltF4Close) {
   // Without a minimise button the window is a dialog.
   frame->SetBorderIcons(biSystemMenu);
   EXPECT_EQ(window->role(), QAccessible::Dialog);
+}
+
+TEST_F(SkinAccessible, HintWindowIsATooltipReadingItsText) {
+  Show();
+  ShowSkinHint(form.get(), form->mapToGlobal(QPoint(10, 10)), QStringLiteral("Закрыть"));
+  TbsSkinHintWindow* hint = VisibleSkinHint();
+  ASSERT_NE(hint, nullptr);
+  QAccessibleInterface* tip = Iface(hint);
+  EXPECT_EQ(tip->role(), QAccessible::ToolTip);
+  EXPECT_EQ(tip->text(QAccessible::Name), QStringLiteral("Закрыть"));
+  // Shown again elsewhere with another text, it is renamed aloud.
+  ShowSkinHint(form.get(), form->mapToGlobal(QPoint(40, 10)), QStringLiteral("Свернуть"));
+  EXPECT_EQ(tip->text(QAccessible::Name), QStringLiteral("Свернуть"));
+  EXPECT_TRUE(WasHeard(QAccessible::NameChanged, hint));
+  HideSkinHint();
 }
 
 TEST_F(SkinAccessible, NoticeIsAnAlertReadAsItShows) {
