@@ -60,23 +60,33 @@ QFont PneumaticTableFont(const TTableCell& cell) {
 
 std::vector<TTableCell> PneumaticTableCells() {
   std::vector<TTableCell> cells;
-  cells.push_back({Box(kColumnX[0], kColumnX[4], kTitleTop, kTitleHeight - 1), PneumaticTitle(), kTitlePx, true, true});
+  cells.push_back({Box(kColumnX[0], kColumnX[4], kTitleTop, kTitleHeight - 1), PneumaticTitle(), kTitlePx, true, true,
+                   kTitleRow, 0, kPneumaticColumns});
   const QStringList header = PneumaticHeader();
   for (int c = 0; c < 4; ++c)
-    cells.push_back({Box(kColumnX[c], kColumnX[c + 1], kHeaderTop, kHeaderHeight), header[c], kTextPx, true, true});
+    cells.push_back({Box(kColumnX[c], kColumnX[c + 1], kHeaderTop, kHeaderHeight), header[c], kTextPx, true, true,
+                     kHeaderRow, c, 1});
   const auto tops = GroupTops();
   const auto& groups = PneumaticGroups();
+  int row = 0;
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const std::vector<int> x = Borders(groups[g].Layout);
+    const bool full = groups[g].Layout == TFittingLayout::Full;
     int y = tops[g];
     for (const TFittingRow& r : groups[g].Rows) {
       QStringList texts{r.Name};
-      if (groups[g].Layout == TFittingLayout::Full) texts << r.Designation;
+      if (full) texts << r.Designation;
       texts << r.Torque;
       if (groups[g].Layout != TFittingLayout::NameTorque) texts << r.Wrench;
-      for (int c = 0; c < texts.size(); ++c)
-        cells.push_back({Box(x[c], x[c + 1], y, kRowHeight), texts[c], kTextPx, false, c > 0});
+      for (int c = 0; c < texts.size(); ++c) {
+        // Without a designation, every cell after the name stands one
+        // column further right.
+        const int column = c == 0 || full ? c : c + 1;
+        const int span = c == 0 && !full ? 2 : 1;
+        cells.push_back({Box(x[c], x[c + 1], y, kRowHeight), texts[c], kTextPx, false, c > 0, row, column, span});
+      }
       y += kRowHeight;
+      ++row;
     }
   }
   return cells;

@@ -11,14 +11,23 @@
 #include <QString>
 #include <vector>
 
+// Rows of the grid above the groups' rows (which count from 0).
+inline constexpr int kTitleRow = -2, kHeaderRow = -1;
+// Columns: name, designation, torque, wrench size.
+inline constexpr int kPneumaticColumns = 4;
+
 // One piece of text of the picture and the box it belongs to (a grid cell,
-// or the title's band).
+// or the title's band), with its place in the grid: a name without a
+// designation spans the first two columns, the title all four.
 struct TTableCell {
   QRect Box;
   QString Text;
   int PixelSize = 12;
   bool Bold = false;
   bool Centred = false;
+  int Row = kTitleRow;
+  int Column = 0;
+  int Span = 1;
 };
 
 // The picture's size: 415 × 537 pixels.

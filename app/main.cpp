@@ -1,3 +1,4 @@
+#include "app/Accessibility.h"
 #include "app/Startup.h"
 #include "platform/Forms.h"
 #include "platform/Translations.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
   app.SetTitle(kApplicationTitle);
   SetProgramIdentity();
   InstallSkinHints();
+  InstallAccessibility();
   CreateForms();
   app.Run();
   DestroyForms();

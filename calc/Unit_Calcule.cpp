@@ -288,6 +288,18 @@ void TForm_Calcule::CreateControls() {
   }
   bsSkinButton1->OnClick = [this](TObject* s) { bsSkinButton1Click(s); };
   bsSkinButton2->OnClick = [this](TObject* s) { bsSkinButton2Click(s); };
+
+  // The prompts name the fields and lists they stand beside.
+  const std::pair<TbsSkinStdLabel*, QWidget*> prompts[] = {
+      {bsSkinStdLabel1, bsSkinNumericEdit1}, {bsSkinStdLabel2, bsSkinNumericEdit2},
+      {bsSkinStdLabel3, bsSkinNumericEdit3}, {bsSkinStdLabel6, bsSkinComboBox1},
+      {bsSkinStdLabel7, bsSkinComboBox2},    {bsSkinStdLabel8, bsSkinNumericEdit4},
+      {bsSkinStdLabel12, NE_Other_Material}, {bsSkinStdLabel15, NE_Other_Material},
+      {bsSkinStdLabel14, Mzat},              {bsSkinStdLabel16, dn},
+      {bsSkinStdLabel17, dv},                {bsSkinStdLabel18, mu},
+      {bsSkinStdLabel13, P},                 {bsSkinStdLabel11, dsr},
+  };
+  for (const auto& [label, control] : prompts) label->SetFocusControl(control);
 }
 
 void TForm_Calcule::LinkTabOrder() {

@@ -46,6 +46,8 @@ TbsSkinLabel* MakeValueLabel(QWidget* parent, int left, int top, int width, int 
 TbsSkinEdit* MakeResultEdit(QWidget* parent, int left, int top, int width, int height) {
   auto* e = new TbsSkinEdit(parent);
   e->setObjectName(QStringLiteral("bsSkinEdit1"));
+  // No label stands beside it; the copy button calls it the phrase.
+  e->setAccessibleName(QStringLiteral("Фраза"));
   e->UseSkinFont = false;
   e->SetDefaultFont(TFont::Make(QStringLiteral("Arial"), -15, fsBold, clBlue));
   e->SetBounds(left, top, width, height);

@@ -8,7 +8,9 @@ PACKAGES=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev
           zlib1g-dev libjpeg62-turbo-dev libxcb1-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation2 qt6-translations-l10n)
+          fonts-liberation2 qt6-translations-l10n
+          # the screen reader check (tests/atspi)
+          at-spi2-core dbus xvfb python3-pyatspi xdotool openbox x11-utils)
 
 PACKAGES+=(desktop-file-utils appstream lintian dpkg-dev file)  # scripts/package and its checks
 

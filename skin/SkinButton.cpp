@@ -1,5 +1,7 @@
 #include "skin/SkinButton.h"
 
+#include "skin/SkinAccessible.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -131,6 +133,9 @@ void TbsSkinButton::ChangeDown(bool value) {
   FDown = value;
   DownChanged();
   update();
+  QAccessible::State pressed;
+  pressed.pressed = true;
+  AccessibleStateChanged(this, pressed);
 }
 
 void TbsSkinButton::ReleaseGroup() {

@@ -1,6 +1,7 @@
 #include "skin/SkinComboBox.h"
 
 #include "platform/Platform.h"
+#include "skin/SkinAccessible.h"
 #include "skin/SkinFitText.h"
 #include "skin/SkinRecords.h"
 
@@ -60,8 +61,11 @@ void TbsSkinComboBox::SetItems(const QStringList& items) {
 
 void TbsSkinComboBox::SetText(const QString& text) {
   if (text == FText) return;
+  const QString before = FText;
   FText = text;
   update();
+  AccessibleValueChanged(this, FText);
+  AccessibleTextChanged(this, before, FText);
   FireEvent(OnChange, this);
 }
 
@@ -112,6 +116,10 @@ void TbsSkinComboBox::DropDown() {
   // A press anywhere else closes the list.
   qApp->installEventFilter(this);
   update();
+  QAccessible::State expanded;
+  expanded.expanded = expanded.collapsed = true;
+  AccessibleStateChanged(this, expanded);
+  if (FItemIndex >= 0) AccessibleNotify(FListBox, QAccessible::Focus, FItemIndex);
 }
 
 void TbsSkinComboBox::CloseUp(bool accept) {
@@ -132,6 +140,11 @@ void TbsSkinComboBox::CloseUp(bool accept) {
   }
   FButtonPressed = false;
   update();
+  QAccessible::State expanded;
+  expanded.expanded = expanded.collapsed = true;
+  AccessibleStateChanged(this, expanded);
+  // The reader comes back from the list to the control.
+  if (hasFocus()) AccessibleNotify(this, QAccessible::Focus);
   if (accepted) FireEvent(OnCloseUp, this);
 }
 
@@ -251,6 +264,18 @@ void TbsSkinComboBox::keyPressEvent(QKeyEvent* event) {
       } else if (current < last) {
         Step(current + 1);
       }
+      break;
+    case Qt::Key_F4:
+      // Opens and closes the list, as Alt+Down and Alt+Up do; Alt+F4 is
+      // the window's.
+      if (alt) {
+        event->ignore();
+        return;
+      }
+      if (open)
+        CloseUp(false);
+      else
+        DropDown();
       break;
     case Qt::Key_PageUp:
       Step(std::max(0, current - (DropDownCount + 1)));

@@ -46,10 +46,13 @@ class TbsPopupListBox : public QWidget {
 public:
   explicit TbsPopupListBox(TbsSkinComboBox* owner);
 
+  TbsSkinComboBox* Owner() const { return FOwner; }
+
   void SetItems(const QStringList& items);
   int Count() const { return FItems.size(); }
   int ItemIndex() const { return FItemIndex; }
-  // Makes the item current and scrolls it into view (-1: none).
+  // Makes the item current and scrolls it into view (-1: none). While the
+  // list shows, the new current item is announced as focused.
   void SetItemIndex(int index);
   int TopIndex() const { return FTopIndex; }
   // Scrolls so that `top` is the first row shown (as far as the items allow).

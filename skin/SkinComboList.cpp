@@ -1,4 +1,5 @@
 // The drop-down list's popup window.
+#include "skin/SkinAccessible.h"
 #include "skin/SkinComboBox.h"
 #include "skin/SkinRecords.h"
 #include "skin/SkinScrollBar.h"
@@ -96,6 +97,7 @@ void TbsPopupListBox::ScrollTo(int top) {
 
 void TbsPopupListBox::SetItemIndex(int index) {
   if (index < -1 || index >= FItems.size()) index = -1;
+  const bool changed = index != FItemIndex;
   FItemIndex = index;
   if (index >= 0) {
     if (index < FTopIndex)
@@ -104,6 +106,7 @@ void TbsPopupListBox::SetItemIndex(int index) {
       ScrollTo(index - FRows + 1);
   }
   update();
+  if (changed && index >= 0 && isVisible()) AccessibleNotify(this, QAccessible::Focus, index);
 }
 
 QRect TbsPopupListBox::ScrollBarRect() const {

@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
+#include <algorithm>
 
 TbsSkinForm::TbsSkinForm(QObject* owner) : QObject(owner), FForm(qobject_cast<TForm*>(owner)) {
   if (!FForm) throw EInvalidCast(QStringLiteral("Invalid class typecast"));
@@ -28,6 +30,12 @@ TbsSkinForm::TbsSkinForm(QObject* owner) : QObject(owner), FForm(qobject_cast<TF
   connect(FHintTimer, &QTimer::timeout, this, &TbsSkinForm::ShowObjectHintNow);
   FAlphaTimer = new QTimer(this);
   connect(FAlphaTimer, &QTimer::timeout, this, &TbsSkinForm::AlphaStep);
+  // The window's keys, whichever of its controls has the focus: Alt+Space
+  // opens the system menu, Alt+F4 closes the window as the close button does.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), FForm);
+  connect(menuKey, &QShortcut::activated, this, &TbsSkinForm::ShowSystemMenuFromKeyboard);
+  auto* closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), FForm);
+  connect(closeKey, &QShortcut::activated, this, [this] { InvokeHandler([this] { ButtonCommand(TbsStdCommand::cmClose); }); });
   Rebuild();
 }
 
@@ -130,6 +138,19 @@ QRect TbsSkinForm::ButtonRect(TbsStdCommand button) const {
   for (const TbsFrameObject& o : FObjects)
     if (o.Kind == TbsFrameObjectKind::CaptionButton && o.Command == button && o.Visible) return o.Rect.ToQRect();
   return {};
+}
+
+std::vector<TbsStdCommand> TbsSkinForm::ShownCommands() const {
+  std::vector<std::pair<int, TbsStdCommand>> shown;
+  for (TbsStdCommand c : {TbsStdCommand::cmSysMenu, TbsStdCommand::cmMinimizeToTray, TbsStdCommand::cmRollUp,
+                          TbsStdCommand::cmMinimize, TbsStdCommand::cmMaximize, TbsStdCommand::cmClose}) {
+    const QRect r = ButtonRect(c);
+    if (!r.isNull()) shown.emplace_back(r.left(), c);
+  }
+  std::stable_sort(shown.begin(), shown.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<TbsStdCommand> commands;
+  for (const auto& [left, c] : shown) commands.push_back(c);
+  return commands;
 }
 
 bool TbsSkinForm::IsButtonVisible(TbsStdCommand button) const {
@@ -263,10 +284,18 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TbsSkinForm::KeyPressed(const QKeyEvent& event) {
-  // Alt+Space opens the system menu, as the system's own windows do.
-  if (event.key() != Qt::Key_Space || event.modifiers() != Qt::AltModifier) return false;
-  ShowSystemMenuFromKeyboard();
-  return true;
+  // The window's keys when they come as key presses (the shortcuts above
+  // take them first when they pass through the shortcut map).
+  if (event.modifiers() != Qt::AltModifier) return false;
+  if (event.key() == Qt::Key_Space) {
+    ShowSystemMenuFromKeyboard();
+    return true;
+  }
+  if (event.key() == Qt::Key_F4) {
+    InvokeHandler([this] { ButtonCommand(TbsStdCommand::cmClose); });
+    return true;
+  }
+  return false;
 }
 
 void TbsSkinForm::Shown() {

@@ -146,6 +146,12 @@ public:
   // UseDefaultObjectHint a text for its command when the skin gives none;
   // empty when the frame shows no object hints.
   QString ObjectHint(int object) const;
+  // What a caption button of a command is called (for a screen reader,
+  // whether the frame shows hints or not): the skin object's hint, else the
+  // usual word for the command.
+  QString CommandHint(TbsStdCommand command) const;
+  // The caption buttons shown now, left to right as the frame places them.
+  std::vector<TbsStdCommand> ShownCommands() const;
   QTimer* HintTimer() const { return FHintTimer; }
 
   // The menu while it is open (null otherwise).
@@ -204,6 +210,8 @@ private:
 
   // Opens the system menu below the caption's left end (Alt+Space).
   void ShowSystemMenuFromKeyboard();
+  // The usual word for a caption button's command.
+  QString DefaultCommandHint(TbsStdCommand command) const;
 
   TForm* FForm;
   QPointer<TbsSkinData> FSkinData;

@@ -53,7 +53,11 @@ QString TbsSkinForm::ObjectHint(int object) const {
   if (!ShowObjectHint || object < 0 || object >= int(FObjects.size())) return {};
   const TbsFrameObject& o = FObjects[size_t(object)];
   if (!o.Hint.isEmpty() || !UseDefaultObjectHint) return o.Hint;
-  switch (o.Command) {
+  return DefaultCommandHint(o.Command);
+}
+
+QString TbsSkinForm::DefaultCommandHint(TbsStdCommand command) const {
+  switch (command) {
     case TbsStdCommand::cmClose: return QStringLiteral("Закрыть");
     case TbsStdCommand::cmMaximize:
       return FForm->isMaximized() ? QStringLiteral("Восстановить") : QStringLiteral("Развернуть");
@@ -63,6 +67,14 @@ QString TbsSkinForm::ObjectHint(int object) const {
     case TbsStdCommand::cmMinimizeToTray: return QStringLiteral("Свернуть в область уведомлений");
     default: return {};
   }
+}
+
+QString TbsSkinForm::CommandHint(TbsStdCommand command) const {
+  EnsureLayout();
+  for (const TbsFrameObject& o : FObjects)
+    if (o.Kind == TbsFrameObjectKind::CaptionButton && o.Command == command && o.Visible && !o.Hint.isEmpty())
+      return o.Hint;
+  return DefaultCommandHint(command);
 }
 
 void TbsSkinForm::ShowObjectHintNow() {

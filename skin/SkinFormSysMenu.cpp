@@ -42,6 +42,7 @@ void TbsSkinForm::ShowSystemMenu(const QPoint& globalPos) {
   const std::vector<TSysMenuItem> items = SystemMenuItems();
   auto* menu = new TbsSkinPopupMenu(FForm);
   menu->setObjectName(QStringLiteral("bsSkinSysMenu"));
+  menu->setAccessibleName(QStringLiteral("Системное меню"));
   menu->SetSkinData(MenusSkinData ? MenusSkinData : FSkinData.data());
   for (const TSysMenuItem& item : items) {
     if (item.Command == TbsStdCommand::cmDefault)

@@ -1,5 +1,7 @@
 #include "skin/SkinGroupBox.h"
 
+#include "skin/SkinAccessible.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -123,6 +125,9 @@ void TbsGroupButton::SetChecked(bool value) {
   if (FChecked == value) return;
   FChecked = value;
   update();
+  QAccessible::State checked;
+  checked.checked = true;
+  AccessibleStateChanged(this, checked);
   if (value) FGroup->ButtonTicked(this);
 }
 

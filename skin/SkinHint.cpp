@@ -1,5 +1,7 @@
 #include "skin/SkinHint.h"
 
+#include "skin/SkinAccessible.h"
+
 #include "platform/Platform.h"
 #include "skin/SkinData.h"
 
@@ -142,8 +144,10 @@ void TbsSkinHintWindow::ShowHint(QWidget* owner, const QPoint& globalPos, const 
     FHideTimer->start(HideDelay(text));
     return;
   }
+  const bool renamed = isVisible() && text != FText;
   FOwner = owner;
   FText = text;
+  if (renamed) AccessibleNotify(this, QAccessible::NameChanged);
   FLook = TbsHintLook::From(FindSkinDataFor(owner));
   const QSize size = FLook.SizeFor(text);
   const QRect area = platform::WorkAreaAt(globalPos);

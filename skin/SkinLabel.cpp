@@ -1,5 +1,7 @@
 #include "skin/SkinLabel.h"
 
+#include "skin/SkinAccessible.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -25,8 +27,10 @@ void TbsSkinLabel::SetBorderStyle(TbsBevelStyle s) {
 
 void TbsSkinLabel::SetCaption(const QString& caption) {
   if (caption == FCaption) return;
+  const QString before = FCaption;
   FCaption = caption;
   update();
+  AccessibleTextChanged(this, before, FCaption);
 }
 
 const TbsDataSkinLabelControl* TbsSkinLabel::LabelRecord() const {

@@ -1,6 +1,7 @@
 #include "skin/SkinMenu.h"
 
 #include "platform/Platform.h"
+#include "skin/SkinAccessible.h"
 #include "skin/SkinCompose.h"
 #include "skin/SkinPlainLook.h"
 #include "skin/SkinRecords.h"
@@ -155,6 +156,7 @@ void TbsSkinPopupMenu::SetCurrent(int index) {
   if (index == FCurrent) return;
   FCurrent = index;
   update();
+  if (index >= 0 && isVisible()) AccessibleNotify(this, QAccessible::Focus, index);
 }
 
 void TbsSkinPopupMenu::MoveCurrent(int step) {
@@ -252,11 +254,13 @@ int TbsSkinPopupMenu::Exec(const QPoint& globalPos) {
   raise();
   activateWindow();
   setFocus(Qt::PopupFocusReason);
+  AccessibleNotify(this, QAccessible::PopupMenuStart);
   QPointer<TbsSkinPopupMenu> self(this);
   const int result = loop.exec();
   if (!self) return -1;
   FLoop = nullptr;
   hide();
+  AccessibleNotify(this, QAccessible::PopupMenuEnd);
   return result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/StdCtrls.h"
+#include "skin/SkinAccessible.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinForm.h"
 #include "skin/SkinMessageForm.h"
@@ -138,6 +139,8 @@ void TbsMessageForm::showEvent(QShowEvent* event) {
     b->setFocus(Qt::OtherFocusReason);
   else if (!Buttons.isEmpty())
     Buttons.first()->setFocus(Qt::OtherFocusReason);
+  // A screen reader reads the notice as soon as it shows.
+  AccessibleNotify(this, QAccessible::Alert);
   if (InModalLoop() && !FHooked && ShowHook()) {
     FHooked = true;
     ShowHook()(this);
@@ -221,6 +224,7 @@ void TbsSkinMessage::MakeIcon(TbsMessageForm& form, TMsgDlgType type) const {
   const TbsSkinStdLabel* label = form.Message;
   auto* image = new TImage(form.Client());
   image->setObjectName(QStringLiteral("Image"));
+  image->setAccessibleName(form.windowTitle());
   image->SetPicture(platform::StockIcon(stock, 32).toImage());
   image->SetBounds(5, std::max(10, label->y() + label->height() / 2 - 16), 32, 32);
   form.Image = image;

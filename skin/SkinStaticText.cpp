@@ -14,3 +14,18 @@ void TbsSkinStaticText::SetFont(const TFont& font) {
   Font = font;
   update();
 }
+
+QList<TbsSkinStaticText*> LabelsOf(const QWidget* control) {
+  QList<TbsSkinStaticText*> labels;
+  if (!control) return labels;
+  for (TbsSkinStaticText* label : control->window()->findChildren<TbsSkinStaticText*>()) {
+    // A label may name the field around the editor that takes the focus.
+    for (const QWidget* w = label->FocusControl(); w; w = w->focusProxy()) {
+      if (w == control) {
+        labels.append(label);
+        break;
+      }
+    }
+  }
+  return labels;
+}

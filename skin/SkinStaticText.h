@@ -30,6 +30,19 @@ public:
   void SetFont(const TFont& font);
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
+  // The control this text is the label of (none by default): a screen reader
+  // names the control by it and reads the two together.
+  QWidget* FocusControl() const { return FFocusControl; }
+  void SetFocusControl(QWidget* control) { FFocusControl = control; }
+  // The text as read aloud: what the text shows, without accelerator marks.
+  virtual QString ShownText() const = 0;
+
 protected:
   QPointer<TbsSkinData> FSkinData;
+  QPointer<QWidget> FFocusControl;
 };
+
+// The static texts of `control`'s window that label it (their FocusControl
+// is the control or a widget that passes its focus on to it), in the order
+// they were made.
+QList<TbsSkinStaticText*> LabelsOf(const QWidget* control);

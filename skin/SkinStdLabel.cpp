@@ -1,14 +1,21 @@
 #include "skin/SkinStdLabel.h"
 
+#include "skin/SkinAccessible.h"
+#include "skin/SkinButton.h"  // StripAccelerator
 #include "skin/SkinData.h"
 #include "skin/SkinRecords.h"
 
 #include <QPainter>
 
 void TbsSkinStdLabel::SetCaption(const QString& caption) {
+  if (caption == FCaption) return;
+  const QString before = ShownText();
   FCaption = caption;
   update();
+  AccessibleTextChanged(this, before, ShownText());
 }
+
+QString TbsSkinStdLabel::ShownText() const { return StripAccelerator(FCaption); }
 
 const TbsDataSkinStdLabelControl* TbsSkinStdLabel::Record() const {
   if (!FSkinData || FSkinData->Empty()) return nullptr;

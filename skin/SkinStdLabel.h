@@ -13,7 +13,9 @@ public:
   bool UseSkinColor = true;
 
   QString Caption() const { return FCaption; }
+  // A changed caption is announced: a label may show a result.
   void SetCaption(const QString& caption);
+  QString ShownText() const override;
 
   // The skin's "stdlabel"-class record under SkinDataName, or null.
   const TbsDataSkinStdLabelControl* Record() const;

@@ -1,11 +1,16 @@
 #include "skin/SkinTextLabel.h"
 
+#include "skin/SkinAccessible.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
 void TbsSkinTextLabel::SetLines(const QStringList& lines) {
+  if (lines == FLines) return;
+  const QString before = Text();
   FLines = lines;
   update();
+  AccessibleTextChanged(this, before, Text());
 }
 
 QFont TbsSkinTextLabel::DrawFont() const { return ToQFont(UseSkinFont ? DefaultFont : Font); }

@@ -16,6 +16,7 @@ public:
   void SetLines(const QStringList& lines);
   // The lines joined with line breaks.
   QString Text() const { return FLines.join(QLatin1Char('\n')); }
+  QString ShownText() const override { return Text(); }
 
   QFont DrawFont() const;
   QColor DrawColor() const;

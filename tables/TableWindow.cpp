@@ -26,6 +26,10 @@ TTableWindow::TTableWindow(const TTableWindowSpec& spec, QWidget* parent) : TWor
 
   for (const TTablePlace& place : spec.Parts) MakePart(place);
   GiveSkinToClients(Client(), bsSkinData1);
+  // The prompts name the lists below them.
+  if (bsSkinStdLabel1) bsSkinStdLabel1->SetFocusControl(bsSkinComboBox1);
+  if (bsSkinStdLabel2) bsSkinStdLabel2->SetFocusControl(bsSkinComboBox2);
+  if (bsSkinStdLabel3) bsSkinStdLabel3->SetFocusControl(bsSkinComboBox3);
   for (int i = 1; i < kTableTabStops; ++i) setTabOrder(Control(spec.Tabs[i - 1]), Control(spec.Tabs[i]));
 
   bsSkinButton2->OnClick = [this](TObject* s) { bsSkinButton2Click(s); };

@@ -1,4 +1,5 @@
 // The About window's text and the pneumatic fittings window's table.
+#include "app/Accessibility.h"
 #include "app/PneumaticTable.h"
 #include "app/UnitInfTQR.h"
 #include "app/Unit_Glav_Moment.h"
@@ -7,6 +8,7 @@
 #include "skin/SkinTextLabel.h"
 #include "tests/app/ProgramWindows.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QRegularExpression>
 #include <QFontMetrics>
@@ -181,6 +183,62 @@ TEST_F(InfoWindows, PneumaticWindowShowsTheTableUnscaledAndBringsBackTheMainWind
     EXPECT_FALSE(Form_Pnevmo->Visible());
     EXPECT_TRUE(Form_Glav_Moment->Visible());
   }
+}
+
+TEST_F(InfoWindows, PneumaticPictureReadsAsATableOfTheFittingsOtherPicturesAsPictures) {
+  InstallAccessibility();
+  FinishSplash();
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Form_Pnevmo->Image1);
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->role(), QAccessible::Table);
+  EXPECT_EQ(table->text(QAccessible::Name), PneumaticTitle());
+  QAccessibleTableInterface* grid = table->tableInterface();
+  ASSERT_NE(grid, nullptr);
+  const QStringList header = PneumaticHeader();
+  ASSERT_EQ(grid->columnCount(), header.size());
+  for (int c = 0; c < header.size(); ++c) EXPECT_EQ(grid->columnDescription(c), header[c]);
+
+  auto name = [&](int row, int column) {
+    QAccessibleInterface* cell = grid->cellAt(row, column);
+    return cell ? cell->text(QAccessible::Name) : QStringLiteral("<none>");
+  };
+  int row = 0;
+  for (const TFittingGroup& g : PneumaticGroups()) {
+    for (const TFittingRow& r : g.Rows) {
+      SCOPED_TRACE(r.Name.toStdString());
+      EXPECT_EQ(name(row, 0), r.Name);
+      QAccessibleInterface* first = grid->cellAt(row, 0);
+      if (g.Layout == TFittingLayout::Full) {
+        EXPECT_EQ(name(row, 1), r.Designation);
+      } else {
+        // The name stands over the designation's column as well.
+        EXPECT_EQ(grid->cellAt(row, 1), first);
+        EXPECT_EQ(first->tableCellInterface()->columnExtent(), 2);
+      }
+      EXPECT_EQ(name(row, 2), r.Torque);
+      const auto headers = grid->cellAt(row, 2)->tableCellInterface()->columnHeaderCells();
+      ASSERT_EQ(headers.size(), 1);
+      EXPECT_EQ(headers[0]->text(QAccessible::Name), header[2]);
+      if (g.Layout == TFittingLayout::NameTorque)
+        EXPECT_EQ(grid->cellAt(row, 3), nullptr);
+      else
+        EXPECT_EQ(name(row, 3), r.Wrench);
+      // Children in reading order: the torque follows the name (and the designation).
+      EXPECT_EQ(table->indexOfChild(grid->cellAt(row, 2)) - table->indexOfChild(first),
+                g.Layout == TFittingLayout::Full ? 2 : 1);
+      ++row;
+    }
+  }
+  EXPECT_EQ(grid->rowCount(), row);
+  EXPECT_EQ(grid->cellAt(row, 0), nullptr);
+
+  // The main window's flag is a picture named by its hint.
+  TImage* flag = Form_Glav_Moment->findChild<TImage*>();
+  ASSERT_NE(flag, nullptr);
+  QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(flag);
+  EXPECT_EQ(picture->role(), QAccessible::Graphic);
+  EXPECT_EQ(picture->text(QAccessible::Name), flag->toolTip());
+  EXPECT_FALSE(flag->toolTip().isEmpty());
 }
 
 TEST_F(InfoWindows, AboutWindowIsSizeableAndItsTextFollowsTheClientArea) {

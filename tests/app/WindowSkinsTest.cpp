@@ -16,6 +16,7 @@
 #include "tests/app/ProgramWindows.h"
 
 #include <QDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -136,3 +137,36 @@ TEST_F(SkinComboBoxWindows, ReloadingTheSkinGoesPlainThenSkinnedAgain) {
 }
 
 }  // namespace
+
+// --- Focus marks ----------------------------------------------------------------------
+
+// Every control that Tab reaches looks different while it has the focus, in
+// each window's own skin, so that a keyboard user sees where the keys go.
+TEST_F(WindowSkins, EveryControlTabReachesShowsWhenItHasTheFocus) {
+  FinishSplash();
+  int checked = 0;
+  for (TForm* form : Application->Forms()) {
+    if (!form->findChild<TbsSkinData*>(QString(), Qt::FindDirectChildrenOnly)) continue;
+    SCOPED_TRACE(form->objectName().toStdString());
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    for (QWidget* w : form->Client()->findChildren<QWidget*>()) {
+      if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() || !w->isEnabled()) continue;
+      // A field's frame shows the mark of the editor inside it.
+      QWidget* shown = w;
+      while (shown->parentWidget() && shown->parentWidget()->focusProxy() == shown) shown = shown->parentWidget();
+      SCOPED_TRACE((shown->objectName() + QStringLiteral(" ") + shown->metaObject()->className()).toStdString());
+      form->Client()->setFocus();
+      QCoreApplication::processEvents();
+      const QImage away = shown->grab().toImage();
+      w->setFocus(Qt::TabFocusReason);
+      QCoreApplication::processEvents();
+      ASSERT_TRUE(w->hasFocus());
+      // A button turns to its active face gradually.
+      EXPECT_TRUE(QTest::qWaitFor([&] { return shown->grab().toImage() != away; }, 2000));
+      ++checked;
+    }
+    form->Hide();
+  }
+  EXPECT_GT(checked, 20);
+}
