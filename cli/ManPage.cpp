@@ -89,7 +89,10 @@ QString ManPage() {
     out += QLatin1String(".SS \"") + Escaped(CommandName(*s)) + QLatin1String("\"\n") + Synopsis(*s) +
            QLatin1String("\n.PP\n") + Paragraphs(s->Description) + Entries(*s);
   }
-  out += QStringLiteral(".SH ВЕРСИЯ\n") + Paragraphs(VersionText().trimmed());
+  // The version text keeps its lines: name and number, title, standards.
+  out += QStringLiteral(".SH ВЕРСИЯ\n");
+  for (const QString& line : VersionText().trimmed().split(QLatin1Char('\n')))
+    out += Escaped(line) + QLatin1String("\n.br\n");
   return out;
 }
 
