@@ -29,7 +29,7 @@ QProcessEnvironment NoDisplay(const QString& lang = QStringLiteral("C.UTF-8")) {
   return env;
 }
 
-TRun Run(const QString& program, const QStringList& args, const QProcessEnvironment& env, const QString& outFile = {}) {
+TRun RunProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env, const QString& outFile = {}) {
   QProcess p;
   p.setProcessEnvironment(env);
   if (!outFile.isEmpty()) p.setStandardOutputFile(outFile);
@@ -43,7 +43,7 @@ TRun Run(const QString& program, const QStringList& args, const QProcessEnvironm
 }
 
 TRun Started(const QStringList& args, const QString& lang = QStringLiteral("C.UTF-8"), const QString& outFile = {}) {
-  return Run(QStringLiteral(MOMENTY_BINARY), args, NoDisplay(lang), outFile);
+  return RunProgram(QStringLiteral(MOMENTY_BINARY), args, NoDisplay(lang), outFile);
 }
 
 TEST(ProgramBinary, AnswersWithoutADisplayWithEachExitStatus) {
@@ -124,7 +124,7 @@ TEST(ProgramBinary, AMissingOrBrokenWindowsModuleIsReportedInOneLine) {
 
   const auto expectReported = [&](const char* situation) {
     SCOPED_TRACE(situation);
-    const TRun r = Run(program, {}, NoDisplay());
+    const TRun r = RunProgram(program, {}, NoDisplay());
     EXPECT_EQ(r.Status, 1);
     EXPECT_TRUE(r.Out.isEmpty());
     const QString err = QString::fromUtf8(r.Err);
@@ -142,7 +142,7 @@ TEST(ProgramBinary, AMissingOrBrokenWindowsModuleIsReportedInOneLine) {
   broken.close();
   expectReported("not a shared object");
 
-  const TRun r = Run(program, {"bolt", "M12", "8.8", "2"}, NoDisplay());
+  const TRun r = RunProgram(program, {"bolt", "M12", "8.8", "2"}, NoDisplay());
   EXPECT_EQ(r.Status, 0) << r.Err.toStdString();
 }
 
