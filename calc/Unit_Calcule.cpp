@@ -1,7 +1,6 @@
 #include "calc/Unit_Calcule.h"
 
 #include "core/CalcData.h"
-#include "core/NumberFormat.h"
 #include "core/ThreadCalc.h"
 #include "forms/WindowParts.h"
 
@@ -91,15 +90,16 @@ struct TFieldRow {
   int Decimal;
 };
 const TFieldRow kFields[] = {
-    {&Self::bsSkinNumericEdit1, &Self::bsSkinGroupBox1, "bsSkinNumericEdit1", 234, 30, 103, 23, 2},
-    {&Self::bsSkinNumericEdit2, &Self::bsSkinGroupBox1, "bsSkinNumericEdit2", 234, 62, 103, 23, 3},
-    {&Self::bsSkinNumericEdit3, &Self::bsSkinGroupBox2, "bsSkinNumericEdit3", 106, 30, 50, 23, 2},
-    {&Self::bsSkinNumericEdit4, &Self::bsSkinGroupBox3, "bsSkinNumericEdit4", 604, 204, 103, 23, 3},
-    {&Self::NE_Other_Material, &Self::GroupBox_Other_Material, "NE_Other_Material", 143, 48, 71, 23, 2},
-    {&Self::Mzat, &Self::bsSkinGroupBox4, "Mzat", 200, 30, 84, 23, 2},
-    {&Self::dn, &Self::bsSkinGroupBox5, "dn", 223, 30, 106, 23, 4},
-    {&Self::dv, &Self::bsSkinGroupBox5, "dv", 223, 62, 106, 23, 4},
-    {&Self::mu, &Self::bsSkinGroupBox6, "mu", 106, 30, 83, 23, 2},
+    {&Self::bsSkinNumericEdit1, &Self::bsSkinGroupBox1, "bsSkinNumericEdit1", 234, 30, 103, 23, field_decimals::kOuterMm},
+    {&Self::bsSkinNumericEdit2, &Self::bsSkinGroupBox1, "bsSkinNumericEdit2", 234, 62, 103, 23, field_decimals::kInnerMm},
+    {&Self::bsSkinNumericEdit3, &Self::bsSkinGroupBox2, "bsSkinNumericEdit3", 106, 30, 50, 23, field_decimals::kFriction},
+    {&Self::bsSkinNumericEdit4, &Self::bsSkinGroupBox3, "bsSkinNumericEdit4", 604, 204, 103, 23, field_decimals::kMeanMm},
+    {&Self::NE_Other_Material, &Self::GroupBox_Other_Material, "NE_Other_Material", 143, 48, 71, 23,
+     field_decimals::kStrength},
+    {&Self::Mzat, &Self::bsSkinGroupBox4, "Mzat", 200, 30, 84, 23, field_decimals::kTorque},
+    {&Self::dn, &Self::bsSkinGroupBox5, "dn", 223, 30, 106, 23, field_decimals::kBearingM},
+    {&Self::dv, &Self::bsSkinGroupBox5, "dv", 223, 62, 106, 23, field_decimals::kBearingM},
+    {&Self::mu, &Self::bsSkinGroupBox6, "mu", 106, 30, 83, 23, field_decimals::kFriction},
 };
 
 // Drop-down lists: pick only, up to ten items shown, nothing chosen at start.
@@ -368,10 +368,8 @@ void TForm_Calcule::bsSkinButton1Click(TObject*) {
     ShowNotice(bsSkinMessage1, kNoResult);
     return;
   }
-  ShowResult(bsSkinStdLabel9, QStringLiteral("Максимальная растягивающая сила при SIGMAрастяж. материала: ") +
-                                  FormatResult(result->Force) + QStringLiteral(" кг."));
-  ShowResult(bsSkinStdLabel10, QStringLiteral("Максимальный момент затяжки при SIGMAрастяж. материала: ") +
-                                   FormatResult(result->Torque) + QStringLiteral(" Н*м."));
+  ShowResult(bsSkinStdLabel9, ForceResultLine(result->Force));
+  ShowResult(bsSkinStdLabel10, TorqueResultLine(result->Torque));
 }
 
 void TForm_Calcule::bsSkinButton2Click(TObject*) {
@@ -396,5 +394,5 @@ void TForm_Calcule::bsSkinButton2Click(TObject*) {
     ShowNotice(bsSkinMessage1, kNoResult);
     return;
   }
-  ShowResult(Usilie, QStringLiteral("Усилие затяжки = ") + FormatResult(*force) + QStringLiteral(" Н."));
+  ShowResult(Usilie, PreloadResultLine(*force));
 }

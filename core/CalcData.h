@@ -42,6 +42,18 @@ inline constexpr std::array<const char*, kNominalDiameters.size()> kMeanDiameter
     "0,018376", "0,020376", "0,022051", "0,025051", "0,027727", "0,030727", "0,033402",
     "0,036402", "0,039077", "0,042077", "0,044752", "0,048752"};
 
+// Digits after the decimal separator that the calculation window's numeric
+// fields keep; a typed number is used as the field rounds it.
+namespace field_decimals {
+inline constexpr int kStrength = 2;  // typed tensile strength
+inline constexpr int kOuterMm = 2;   // Dn, upper box
+inline constexpr int kInnerMm = 3;   // Dv, upper box
+inline constexpr int kFriction = 2;  // μ, both boxes
+inline constexpr int kMeanMm = 3;    // d2, upper box
+inline constexpr int kTorque = 2;    // M, lower box
+inline constexpr int kBearingM = 4;  // Dn and Dv, lower box
+}  // namespace field_decimals
+
 QStringList MaterialItems();
 template <std::size_t N>
 QStringList ItemList(const std::array<const char*, N>& texts) {

@@ -139,6 +139,10 @@ bool Parse(const QString& text, QChar sep, double& value) {
 }
 }  // namespace
 
+double RoundedToDecimals(double value, int decimals) {
+  return ReadNumber(RoundedFixed(value, -decimals, decimals, QLatin1Char('.')), QLatin1Char('.'));
+}
+
 bool IsNumber(const QString& text, QChar decimalSeparator) {
   double v;
   return Parse(text, decimalSeparator, v);

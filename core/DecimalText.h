@@ -25,6 +25,10 @@ int LeadingPlace(double value);
 QString RoundedFixed(double value, int roundPlace, int decimals, QChar decimalSeparator,
                      QChar groupSeparator = QChar());
 
+// The number a numeric field keeps for `value`: written with `decimals` digits
+// (halves away from zero, as RoundedFixed) and read back.
+double RoundedToDecimals(double value, int decimals);
+
 // The field's number test: not empty, not a lone "-", only digits, "-" and the
 // decimal separator, "-" only first and at most once, the separator at most once
 // and not first, at least one digit, and a finite value.

@@ -1,6 +1,7 @@
 #include "core/ThreadCalc.h"
 
 #include "core/DecimalText.h"
+#include "core/NumberFormat.h"
 
 #include <cmath>
 
@@ -29,4 +30,18 @@ std::optional<double> PreloadFromTorque(const TPreloadInputs& in) {
   const double force = in.Torque / divisor;
   if (!std::isfinite(force)) return std::nullopt;
   return force;
+}
+
+QString ForceResultLine(double force) {
+  return QStringLiteral("Максимальная растягивающая сила при SIGMAрастяж. материала: ") + FormatResult(force) +
+         QStringLiteral(" кг.");
+}
+
+QString TorqueResultLine(double torque) {
+  return QStringLiteral("Максимальный момент затяжки при SIGMAрастяж. материала: ") + FormatResult(torque) +
+         QStringLiteral(" Н*м.");
+}
+
+QString PreloadResultLine(double force) {
+  return QStringLiteral("Усилие затяжки = ") + FormatResult(force) + QStringLiteral(" Н.");
 }

@@ -38,3 +38,9 @@ struct TPreloadInputs {
 // The axial preload in newtons; nothing when the divisor is zero or the result
 // is not a finite number.
 std::optional<double> PreloadFromTorque(const TPreloadInputs& in);
+
+// The result lines of the calculation window, numbers in the result format
+// with the locale's separators.
+QString ForceResultLine(double force);    // "Максимальная растягивающая сила ...: <F> кг."
+QString TorqueResultLine(double torque);  // "Максимальный момент затяжки ...: <M> Н*м."
+QString PreloadResultLine(double force);  // "Усилие затяжки = <F> Н."
