@@ -14,3 +14,13 @@ void TbsSkinStaticText::SetFont(const TFont& font) {
   Font = font;
   update();
 }
+
+QColor TbsSkinStaticText::DisabledLightColor() const {
+  const bool skinned = FSkinData && !FSkinData->Empty();
+  return ToQColor(skinned ? FSkinData->SkinColors.cBtnHighLight : clBtnHighlight);
+}
+
+QColor TbsSkinStaticText::DisabledShadowColor() const {
+  const bool skinned = FSkinData && !FSkinData->Empty();
+  return ToQColor(skinned ? FSkinData->SkinColors.cBtnShadow : clBtnShadow);
+}

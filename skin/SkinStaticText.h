@@ -30,6 +30,12 @@ public:
   void SetFont(const TFont& font);
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
+  // A disabled text is drawn twice: one pixel right and down in the light
+  // colour, then in place in the shadow colour; the skin's "cbtnhighlight"
+  // and "cbtnshadow" while a skin is loaded, the system's otherwise.
+  QColor DisabledLightColor() const;
+  QColor DisabledShadowColor() const;
+
 protected:
   QPointer<TbsSkinData> FSkinData;
 };
