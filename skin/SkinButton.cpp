@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -191,6 +192,7 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event) {
   if (in != FMouseIn) {
     FMouseIn = in;
     StartMorph();
+    StartAnimation();
     update();
   }
   QWidget::mouseMoveEvent(event);
@@ -199,6 +201,7 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event) {
 void TbsSkinButton::enterEvent(QEnterEvent* event) {
   FMouseIn = true;
   StartMorph();
+  StartAnimation();
   update();
   QWidget::enterEvent(event);
 }
@@ -206,6 +209,7 @@ void TbsSkinButton::enterEvent(QEnterEvent* event) {
 void TbsSkinButton::leaveEvent(QEvent* event) {
   FMouseIn = false;
   StartMorph();
+  StartAnimation();
   update();
   QWidget::leaveEvent(event);
 }
