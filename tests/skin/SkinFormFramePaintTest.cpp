@@ -1,6 +1,7 @@
 // Painting of a skinned frame: the composed frame, the inactive effects, the
-// looks of the caption buttons, the caption text and the window's shape from
-// a mask, on small pictures whose every pixel is known.
+// looks of the caption buttons, the caption text over its animation frames and
+// the window's shape from a mask, on small pictures whose every pixel is
+// known.
 #include "skin/SkinBmp.h"
 #include "skin/SkinData.h"
 #include "skin/SkinFramePaint.h"
@@ -47,11 +48,13 @@ const QByteArray kText =
     "[caption]\r\nskinrect=3,1,57,17\r\nfontcolor=16711680\r\nactivefontcolor=255\r\n"
     "[SKINCONTROLS]\r\ncount=0\r\n";
 
-std::unique_ptr<TbsSkinData> FrameSkin() {
+// `caption` replaces the caption record's keys.
+std::unique_ptr<TbsSkinData> FrameSkin(const QByteArray& caption = {}) {
   TContainer c;
   c.Picture = WriteBmp(MainPicture(), 24);
   c.Active = {WriteBmp(ButtonPicture(), 24)};
   c.Text = kText;
+  if (!caption.isEmpty()) c.Text.replace("[caption]\r\nskinrect=3,1,57,17\r\n", "[caption]\r\n" + caption);
   auto data = std::make_unique<TbsSkinData>();
   auto stored = Stored(c.Bytes());
   data->ReadStoredSkin(stored.get());
@@ -140,6 +143,35 @@ TEST(SkinFormFramePaint, CaptionButtonTakesTheLookOfItsState) {
   state.Maximized = false;
   DrawFrameObject(frame, *data, max, state);
   EXPECT_EQ(frame.pixel(4, 4), kRed | 0xff000000);
+}
+
+TEST(SkinFormFramePaint, AnAnimatedCaptionShowsItsFrameUnderItsText) {
+  // Two frames in the button picture: red, then green.
+  auto data = FrameSkin("skinrect=3,1,57,17\r\nactivepictureindex=0\r\nskinrectinapicture=1\r\n"
+                        "animateskinrect=0,0,16,8\r\nframecount=2\r\nanimateinterval=30\r\ninactiveanimation=1\r\n");
+  TbsFrameObject o = CreateFrameObjects(*data)[2];
+  ASSERT_EQ(o.Kind, TbsFrameObjectKind::Caption);
+  EXPECT_EQ(o.FrameCount, 2);
+  EXPECT_EQ(o.FramesRect, (TRect{0, 0, 16, 8}));
+  EXPECT_EQ(o.FrameInterval, 30);
+  EXPECT_TRUE(o.InActiveAnimation);
+  o.Rect = {0, 0, 40, 16};
+  auto corner = [&](int frame) {
+    QImage img(40, 16, QImage::Format_ARGB32_Premultiplied);
+    img.fill(0);
+    o.Frame = frame;
+    TbsFrameState state;
+    state.Window = img.size();
+    state.Caption = QStringLiteral("W");
+    DrawFrameObject(img, *data, o, state);
+    return img.pixel(39, 15);  // clear of the text
+  };
+  EXPECT_EQ(corner(0), 0u);  // its own look: the frame beneath shows
+  EXPECT_EQ(corner(1), kRed | 0xff000000);
+  EXPECT_EQ(corner(2), kGreen | 0xff000000);
+  // A strip too narrow for its frames does not animate.
+  auto narrow = FrameSkin("skinrect=3,1,57,17\r\nanimateskinrect=0,0,1,8\r\nframecount=2\r\n");
+  EXPECT_EQ(CreateFrameObjects(*narrow)[2].FrameCount, 0);
 }
 
 TEST(SkinFormFramePaint, FrameKeepsCornersAndLeavesTheClientOut) {
