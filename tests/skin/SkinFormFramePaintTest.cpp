@@ -1,13 +1,16 @@
 // Painting of a skinned frame: the composed frame, the inactive effects, the
 // looks of the caption buttons, the caption text over its animation frames and
 // the window's shape from a mask, on small pictures whose every pixel is
-// known.
+// known; and the caption's animation following its window's activation.
 #include "skin/SkinBmp.h"
 #include "skin/SkinData.h"
+#include "skin/SkinForm.h"
 #include "skin/SkinFramePaint.h"
 #include "SkinDataTestSupport.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace skintest;
@@ -172,6 +175,49 @@ TEST(SkinFormFramePaint, AnAnimatedCaptionShowsItsFrameUnderItsText) {
   // A strip too narrow for its frames does not animate.
   auto narrow = FrameSkin("skinrect=3,1,57,17\r\nanimateskinrect=0,0,1,8\r\nframecount=2\r\n");
   EXPECT_EQ(CreateFrameObjects(*narrow)[2].FrameCount, 0);
+}
+
+TEST(SkinFormFramePaint, AnAnimatedCaptionPlaysWhileItsWindowIsActive) {
+  for (const bool backWhenInactive : {false, true}) {
+    SCOPED_TRACE(backWhenInactive);
+    auto data = FrameSkin("skinrect=3,1,57,17\r\nactivepictureindex=0\r\nskinrectinapicture=1\r\n"
+                          "animateskinrect=0,0,16,8\r\nframecount=2\r\ninactiveanimation=" +
+                          QByteArray(backWhenInactive ? "1" : "0") + "\r\n");
+    TForm form, other;
+    TbsSkinForm* frame = CreateSkinFrame(&form, data.get(), biSystemMenu, {});
+    form.SetClientSize(100, 40);
+    form.Show();
+    other.Show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isActiveWindow(); }, 2000));
+    const int caption = 2;
+    ASSERT_EQ(frame->Objects()[caption].Kind, TbsFrameObjectKind::Caption);
+    const TbsFrameAnimation* a = frame->Animation(caption);
+    ASSERT_NE(a, nullptr);
+    for (int i = 0; i < 2; ++i) {
+      ASSERT_NE(a->Timer(), nullptr) << i;
+      QMetaObject::invokeMethod(a->Timer(), "timeout");
+    }
+    EXPECT_EQ(a->Frame(), 2);
+    EXPECT_EQ(a->Timer(), nullptr);
+
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isActiveWindow(); }, 2000));
+    if (backWhenInactive) {
+      ASSERT_NE(a->Timer(), nullptr);  // plays back
+      QMetaObject::invokeMethod(a->Timer(), "timeout");
+      EXPECT_EQ(a->Frame(), 1);
+    } else {
+      EXPECT_EQ(a->Frame(), 0);  // drops its frames at once
+      EXPECT_EQ(a->Timer(), nullptr);
+    }
+    // Without the skin's effects it does not start again.
+    data->EnableSkinEffects = false;
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isActiveWindow(); }, 2000));
+    EXPECT_EQ(a->Frame(), 0);
+    EXPECT_EQ(a->Timer(), nullptr);
+  }
 }
 
 TEST(SkinFormFramePaint, FrameKeepsCornersAndLeavesTheClientOut) {
