@@ -77,9 +77,12 @@ public:
   // The frame animation: the record's "framecount" frames side by side in
   // its "animateskinrect", played forward while the mouse is over the button
   // and back when it leaves, one frame per "animateinterval" ms; frame 0 is
-  // the button's own look. Visible so that tests can drive it.
+  // the button's own look, and the frames stand for the active image under
+  // the mouse (the focus still shows that image). Visible so that tests can
+  // drive it.
   const TbsFrameAnimation* Animation() const { return FAnimation.get(); }
-  // The record has frames, the skin is loaded and its effects are on.
+  // The record has frames (a strip wide enough for them), the skin is
+  // loaded and its effects are on.
   bool AnimationEnabled() const;
   // Also stops the animation: its frames go with the records.
   void SkinWillChange() override;

@@ -29,7 +29,7 @@ bool TbsSkinButton::MorphingEnabled() const {
 
 bool TbsSkinButton::AnimationEnabled() const {
   const TbsDataSkinButtonControl* record = ButtonRecord();
-  return record && record->FrameCount > 0 && !record->AnimateSkinRect.IsEmpty() && FSkinData &&
+  return record && !StripFrame(record->AnimateSkinRect, record->FrameCount, 1).IsEmpty() && FSkinData &&
          !FSkinData->Empty() && FSkinData->EnableSkinEffects;
 }
 
