@@ -41,22 +41,29 @@ void TAlphaFXBase::Start() {
     if (Window) Finish();
     return;
   }
-  const QSize size = Window->Client()->size();
+  // The whole window: its skinned frame as well as its client area.
+  const QSize size = Window->size();
   SourceImage = QImage(size, QImage::Format_ARGB32);
   WorkImage = QImage(size, QImage::Format_ARGB32);
   platform::SetLayered(Window, true);
 
-  // The client area as it looks now. Opaque pixels are the same in the
-  // premultiplied and the plain format, so the bytes are taken over as they are.
+  // The window as it looks now, in its own shape: what lies outside its mask
+  // stays transparent. Its pixels are either opaque or wholly transparent,
+  // the same in the premultiplied and the plain format, so the bytes are
+  // taken over as they are.
   WindowSize = size;
+  FOutside.clear();
   if (!size.isEmpty()) {
     QImage shot(size, QImage::Format_ARGB32_Premultiplied);
-    shot.fill(Qt::black);
-    Window->Client()->render(&shot);
+    shot.fill(Qt::transparent);
+    Window->render(&shot);
     for (int y = 0; y < size.height(); ++y)
       std::memcpy(SourceImage.scanLine(y), shot.constScanLine(y), static_cast<std::size_t>(size.width()) * 4);
+    if (!Window->mask().isEmpty())
+      for (const QRect& r : QRegion(QRect(QPoint(0, 0), size)) - Window->mask()) FOutside.push_back(r);
   }
-  WindowOrigin = Window->frameGeometry().topLeft();
+  // Where the window itself lies on the screen.
+  WindowOrigin = Window->geometry().topLeft();
   SourceOrigin = QPoint(0, 0);
   X = Y = Angle = TAlphaFXRange{};
 
@@ -137,7 +144,14 @@ void TAlphaFXBase::Finish() {
 }
 
 void TAlphaFXBase::UpdateWindow(int flags) {
-  if (Window) platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
+  if (!Window) return;
+  // The pattern gives every pixel its opacity; outside the window's shape
+  // nothing is seen at any of them.
+  if (flags & platform::ULW_ALPHA)
+    for (const QRect& r : FOutside)
+      for (int y = r.top(); y <= r.bottom(); ++y)
+        std::memset(WorkImage.scanLine(y) + 4 * r.left(), 0, static_cast<std::size_t>(r.width()) * 4);
+  platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
 }
 
 // --- TAlphaFX ------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <cstdint>
 #include <initializer_list>
@@ -65,7 +66,7 @@ public:
   bool WaitForEnd;
   bool Finished = false;
   bool RestoreAtEnd;
-  QImage SourceImage;  // the client area when the effect started (Format_ARGB32)
+  QImage SourceImage;  // the whole window when the effect started (Format_ARGB32)
   TNotifyEvent OnStart;
   TNotifyEvent OnFinish;
   TBlendFunction Blend;
@@ -104,6 +105,7 @@ protected:
 
 private:
   void UpdateWindow(int flags);
+  std::vector<QRect> FOutside;  // the parts of the window outside its shape
 };
 
 class TAlphaFX : public TAlphaFXBase {

@@ -1,23 +1,17 @@
 #include "platform/Platform.h"
 
-#include "platform/WindowSystem.h"
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QScreen>
 #include <QStyle>
+#include <QWidget>
+#include <chrono>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
-#include <QPointer>
-#include <QTimer>
-#include <QWidget>
-#include <chrono>
 
 namespace platform {
 
@@ -105,64 +99,6 @@ QPixmap StockIcon(TStockIcon icon, int size) {
     case TStockIcon::Question: sp = QStyle::SP_MessageBoxQuestion; break;
   }
   return QApplication::style()->standardIcon(sp).pixmap(size, size);
-}
-
-bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags) {
-  if (!window) return false;
-  const bool hiding = flags & AW_HIDE;
-  if (!hiding && window->isVisible()) {
-    // Already shown: the system does not animate a visible window.
-    if (flags & AW_ACTIVATE) {
-      window->raise();
-      window->activateWindow();
-    }
-    return false;
-  }
-  if (!hiding) MakeNormalBeforeShowing(window);
-  // The window is revealed (or covered) along the chosen direction through its
-  // mask: a rectangle that grows from the starting edge.
-  const QSize full = window->size();
-  auto maskFor = [&](double f) {
-    const int w = std::max(1, static_cast<int>(full.width() * f));
-    const int h = std::max(1, static_cast<int>(full.height() * f));
-    if (flags & AW_CENTER)
-      return QRect((full.width() - w) / 2, (full.height() - h) / 2, w, h);
-    QRect r(QPoint(0, 0), full);
-    if (flags & AW_HOR_POSITIVE) r.setWidth(w);
-    if (flags & AW_HOR_NEGATIVE) r.setLeft(full.width() - w);
-    if (flags & AW_VER_POSITIVE) r.setHeight(h);
-    if (flags & AW_VER_NEGATIVE) r.setTop(full.height() - h);
-    return r;
-  };
-  const bool animates = (flags & (AW_HOR_POSITIVE | AW_HOR_NEGATIVE | AW_VER_POSITIVE |
-                                  AW_VER_NEGATIVE | AW_CENTER)) != 0 && ms > 0;
-  if (!hiding) {
-    if (animates) window->setMask(maskFor(0.0));
-    window->show();
-    if (flags & AW_ACTIVATE) {
-      window->raise();
-      window->activateWindow();
-    }
-  }
-  if (animates) {
-    QPointer<QWidget> guard(window);
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-      if (!guard) return false;
-      const double f = std::min(1.0, static_cast<double>(clock.elapsed()) / ms);
-      window->setMask(maskFor(hiding ? 1.0 - f : f));
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 16);
-      if (f >= 1.0) break;
-      QEventLoop wait;
-      QTimer::singleShot(15, &wait, &QEventLoop::quit);
-      wait.exec();
-    }
-    if (!guard) return false;
-    window->clearMask();
-  }
-  if (hiding) window->hide();
-  return true;
 }
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include "core/Separators.h"
 
 #include <QChar>
+#include <QImage>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
@@ -74,9 +75,22 @@ constexpr std::uint32_t AW_HIDE = 0x00010000;
 constexpr std::uint32_t AW_ACTIVATE = 0x00020000;
 constexpr std::uint32_t AW_SLIDE = 0x00040000;
 constexpr std::uint32_t AW_BLEND = 0x00080000;
-// Shows (or with AW_HIDE hides) the window, revealing it over `ms`
-// milliseconds in the direction the flags give. Returns when done; messages
+// Shows (or with AW_HIDE hides) the window over `ms` milliseconds, moving
+// in the direction the flags give (AW_HOR_POSITIVE: left to right). With
+// AW_SLIDE the window's picture travels with the moving edge: it slides in
+// from the edge it starts at (or out over the edge it goes to). Without it
+// the window rolls: its picture stands still and is uncovered (or covered)
+// from that edge. AW_CENTER expands it from its middle (collapses it
+// towards it). The frames are layered pictures of the whole window, its own
+// shape included; time runs on TickCount(). A shown window is not animated
+// (with AW_ACTIVATE it comes to the front), nor is a hidden one hidden.
+// Returns when done, true when the window was animated or hidden; messages
 // keep being dispatched meanwhile.
 bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags);
+// The frame of the animation with `shown` (0 .. 1) of the window seen, for
+// showing: `picture` (the window as it looks, premultiplied ARGB) where it
+// shows at that moment, transparent elsewhere. A hiding window's frame at
+// progress f is the frame of the opposite direction with 1 - f shown.
+QImage WindowAnimationFrame(const QImage& picture, double shown, std::uint32_t flags);
 
 }  // namespace platform

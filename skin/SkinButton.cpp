@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -196,6 +197,7 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event) {
   if (in != FMouseIn) {
     FMouseIn = in;
     StartMorph();
+    StartAnimation();
     update();
   }
   QWidget::mouseMoveEvent(event);
@@ -204,6 +206,7 @@ void TbsSkinButton::mouseMoveEvent(QMouseEvent* event) {
 void TbsSkinButton::enterEvent(QEnterEvent* event) {
   FMouseIn = true;
   StartMorph();
+  StartAnimation();
   update();
   QWidget::enterEvent(event);
 }
@@ -211,6 +214,7 @@ void TbsSkinButton::enterEvent(QEnterEvent* event) {
 void TbsSkinButton::leaveEvent(QEvent* event) {
   FMouseIn = false;
   StartMorph();
+  StartAnimation();
   update();
   QWidget::leaveEvent(event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The skinned push button.
+#include "skin/SkinAnimation.h"
 #include "skin/SkinControl.h"
 
 #include <QImage>
@@ -73,6 +74,19 @@ public:
   // The record asks for morphing, the skin is loaded and its effects are on.
   bool MorphingEnabled() const;
 
+  // The frame animation: the record's "framecount" frames side by side in
+  // its "animateskinrect", played forward while the mouse is over the button
+  // and back when it leaves, one frame per "animateinterval" ms; frame 0 is
+  // the button's own look, and the frames stand for the active image under
+  // the mouse (the focus still shows that image). Visible so that tests can
+  // drive it.
+  const TbsFrameAnimation* Animation() const { return FAnimation.get(); }
+  // The record has frames (a strip wide enough for them), the skin is
+  // loaded and its effects are on.
+  bool AnimationEnabled() const;
+  // Also stops the animation: its frames go with the records.
+  void SkinWillChange() override;
+
   // TDialogKeyTarget
   bool IsDefaultTarget() const override { return Default; }
   bool IsCancelTarget() const override { return Cancel; }
@@ -118,6 +132,8 @@ private:
   // Starts moving k towards the look the button should have now.
   void StartMorph();
   void MorphTick();
+  // Starts or reverses the frame animation for where the mouse is now.
+  void StartAnimation();
 
   bool FCanFocused = true;
   bool FDown = false;
@@ -131,4 +147,5 @@ private:
   QTimer* FRepeatTimer;
   QTimer* FMorphTimer;
   int FMorphStep = 0;  // k = FMorphStep / kMorphSteps
+  std::unique_ptr<TbsFrameAnimation> FAnimation;  // made for the record's frames
 };

@@ -27,6 +27,29 @@ bool TbsSkinButton::MorphingEnabled() const {
   return record && record->Morphing && FSkinData && !FSkinData->Empty() && FSkinData->EnableSkinEffects;
 }
 
+bool TbsSkinButton::AnimationEnabled() const {
+  const TbsDataSkinButtonControl* record = ButtonRecord();
+  return record && !StripFrame(record->AnimateSkinRect, record->FrameCount, 1).IsEmpty() && FSkinData &&
+         !FSkinData->Empty() && FSkinData->EnableSkinEffects;
+}
+
+void TbsSkinButton::StartAnimation() {
+  LookUpRecord();
+  if (!AnimationEnabled()) {
+    FAnimation.reset();
+    return;
+  }
+  const TbsDataSkinButtonControl* record = ButtonRecord();
+  if (!FAnimation || FAnimation->Count() != record->FrameCount)
+    FAnimation = std::make_unique<TbsFrameAnimation>(this, record->FrameCount, record->AnimateInterval);
+  FAnimation->Play(FMouseIn, [this] { update(); });
+}
+
+void TbsSkinButton::SkinWillChange() {
+  FAnimation.reset();
+  TbsSkinCustomControl::SkinWillChange();
+}
+
 void TbsSkinButton::DownChanged() {
   if (FDown) {
     FMorphStep = kMorphSteps;
@@ -67,7 +90,9 @@ bool TbsSkinButton::DrawSkin(QImage& image) {
   const bool enabled = isEnabled();
   const bool disabledLook = !enabled && !record->DisabledSkinRect.IsEmpty();
   const bool pressed = !disabledLook && ShowsPressed();
-  const bool active = !disabledLook && !pressed && IsActive();
+  // With frames the mouse's hot look is the animation's; the focus still
+  // shows the active image.
+  const bool active = !disabledLook && !pressed && (AnimationEnabled() ? hasFocus() : IsActive());
   TRect rect = FSkinRect;
   TColor color = record->Font.Color;
   if (disabledLook) {
@@ -85,7 +110,11 @@ bool TbsSkinButton::DrawSkin(QImage& image) {
     color = DefaultFont.Color;
 
   QImage body;
-  if (enabled && !pressed && FMorphTimer->isActive() && MorphingEnabled()) {
+  const int frame = FAnimation && AnimationEnabled() ? FAnimation->Frame() : 0;
+  if (enabled && !pressed && !active && frame > 0) {
+    // A frame of the animation between the normal and the active look.
+    body = ComposeSkinRect(StripFrame(record->AnimateSkinRect, record->FrameCount, frame), size());
+  } else if (enabled && !pressed && FMorphTimer->isActive() && MorphingEnabled()) {
     // Half-way between the normal and the active image.
     const QImage normal = ComposeSkinRect(FSkinRect, size());
     const QImage hot = ComposeSkinRect(OrNormal(record->ActiveSkinRect, FSkinRect), size());

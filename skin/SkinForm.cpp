@@ -85,6 +85,10 @@ void TbsSkinForm::Rebuild() {
   DropObjects();
   FHotButton = FPressedButton = TbsStdCommand::cmDefault;
   if (Skinned()) FObjects = CreateFrameObjects(*FSkinData);
+  for (const TbsFrameObject& o : FObjects)
+    FAnimations.push_back(o.FrameCount > 0 ? std::make_unique<TbsFrameAnimation>(this, o.FrameCount, o.FrameInterval)
+                                           : nullptr);
+  PlayAnimations();
   ApplyMargins();
   const QSize least = LeastSize();
   if (FForm->width() < least.width() || FForm->height() < least.height())
@@ -190,9 +194,17 @@ QImage TbsSkinForm::FrameImage() const {
   if (!Skinned()) return {};
   EnsureLayout();
   std::vector<TbsFrameObject> objects = FObjects;
+  const bool effects = EffectsOn();
   for (size_t i = 0; i < objects.size(); ++i) {
-    objects[i].Active = objects[i].Morphing ? objects[i].MorphK >= 1 : int(i) == FHotObject;
-    objects[i].Down = int(i) == FPressedObject && FPressedObject == FHotObject;
+    TbsFrameObject& o = objects[i];
+    const bool hot = int(i) == FHotObject;
+    o.Morphing = o.Morphing && effects;
+    o.Frame = effects && FAnimations[i] ? FAnimations[i]->Frame() : 0;
+    // With the effects on, the frames of an animated button are its way
+    // to its hot look and its hot look itself.
+    const bool hotByFrames = effects && o.FrameCount > 0 && o.Kind != TbsFrameObjectKind::Caption;
+    o.Active = o.Morphing ? o.MorphK >= 1 : hot && !hotByFrames;
+    o.Down = int(i) == FPressedObject && FPressedObject == FHotObject;
   }
   TbsFrameState state;
   state.Window = FForm->size();
@@ -261,6 +273,9 @@ bool TbsSkinForm::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
+      PlayAnimations();
+      FForm->update();
+      return false;
     case QEvent::WindowTitleChange:
       FForm->update();
       return false;

@@ -16,11 +16,13 @@
 #include <QRegion>
 #include <QTimer>
 
+#include "skin/SkinAnimation.h"
 #include "skin/SkinData.h"
 #include "skin/SkinFrameGeometry.h"
 #include "skin/SkinMenu.h"
 
 #include <array>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -99,6 +101,13 @@ public:
     EnsureLayout();
     return FObjects;
   }
+  // The skin's effects are on (and the frame is skinned): its objects
+  // morph and animate. Off, each shows its look for the moment at once.
+  bool EffectsOn() const;
+  // The frame animation of object `object` (a caption, or a caption button
+  // with frames), or null; visible so that tests can drive it.
+  const TbsFrameAnimation* Animation(int object) const;
+
   // Where the caption button of a command lies on the window (null when it
   // does not show).
   QRect ButtonRect(TbsStdCommand button) const;
@@ -193,6 +202,9 @@ private:
   // Moves every morphing object a step towards its look (active while the
   // mouse is over it); stops the timer when all have arrived.
   void MorphStep();
+  // Plays each animation towards the look its object should have now: a
+  // caption's while its window is active, a button's while it is hot.
+  void PlayAnimations();
   void TrackMouse();
   void ShowObjectHintNow();
   void AlphaStep();
@@ -220,6 +232,7 @@ private:
   TbsStdCommand FHotButton = TbsStdCommand::cmDefault;
   TbsStdCommand FPressedButton = TbsStdCommand::cmDefault;
   std::vector<TbsFrameObject> FObjects;
+  std::vector<std::unique_ptr<TbsFrameAnimation>> FAnimations;  // one per object, null without frames
   int FHotObject = -1;
   int FPressedObject = -1;
   QRegion FRegion;

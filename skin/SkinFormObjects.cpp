@@ -1,6 +1,6 @@
 // The frame's skin objects under the mouse: which one is hot, its hint after
-// a pause, the morph between its normal and active looks; and the opacity
-// raised after showing.
+// a pause, the morph between its normal and active looks, the animations of
+// the caption and the caption buttons; and the opacity raised after showing.
 #include "skin/SkinForm.h"
 
 #include "skin/SkinHint.h"
@@ -25,9 +25,34 @@ void TbsSkinForm::SetHot(int object, TbsStdCommand plain) {
     FTrackTimer->start();
   else
     FTrackTimer->stop();
-  for (const TbsFrameObject& o : FObjects)
-    if (o.Morphing) FMorphTimer->start();
+  if (EffectsOn())
+    for (const TbsFrameObject& o : FObjects)
+      if (o.Morphing) FMorphTimer->start();
+  PlayAnimations();
   FForm->update();
+}
+
+bool TbsSkinForm::EffectsOn() const { return Skinned() && FSkinData->EnableSkinEffects; }
+
+const TbsFrameAnimation* TbsSkinForm::Animation(int object) const {
+  return object >= 0 && object < int(FAnimations.size()) ? FAnimations[size_t(object)].get() : nullptr;
+}
+
+void TbsSkinForm::PlayAnimations() {
+  const bool effects = EffectsOn();
+  const bool active = FForm->isActiveWindow();
+  for (size_t i = 0; i < FAnimations.size() && i < FObjects.size(); ++i) {
+    TbsFrameAnimation* a = FAnimations[i].get();
+    if (!a) continue;
+    const bool caption = FObjects[i].Kind == TbsFrameObjectKind::Caption;
+    // A caption without "inactiveanimation" drops its frames at once when
+    // its window goes inactive.
+    if (!effects || (caption && !active && !FObjects[i].InActiveAnimation)) {
+      a->Stop(0);
+      continue;
+    }
+    a->Play(caption ? active : int(i) == FHotObject, [this] { FForm->update(); });
+  }
 }
 
 void TbsSkinForm::TrackMouse() {
@@ -45,6 +70,7 @@ void TbsSkinForm::DropObjects() {
   FMorphTimer->stop();
   FTrackTimer->stop();
   HideObjectHint();
+  FAnimations.clear();
   FObjects.clear();
   FHotObject = FPressedObject = -1;
 }

@@ -1,5 +1,6 @@
 #include "skin/SkinFrameGeometry.h"
 
+#include "skin/SkinAnimation.h"
 #include "skin/SkinData.h"
 
 #include <algorithm>
@@ -130,10 +131,29 @@ std::vector<TbsFrameObject> CreateFrameObjects(const TbsSkinData& data) {
     } else if (auto* cap = dynamic_cast<const TbsDataSkinCaption*>(rec)) {
       o.Kind = TbsFrameObjectKind::Caption;
       o.Caption = *cap;
+      if (cap->FrameCount > 0 && !StripFrame(cap->AnimateSkinRect, cap->FrameCount, 1).IsEmpty()) {
+        o.FramesRect = cap->AnimateSkinRect;
+        o.FrameCount = cap->FrameCount;
+        o.FrameInterval = cap->AnimateInterval;
+        o.InActiveAnimation = cap->InActiveAnimation;
+      }
     } else if (auto* anim = dynamic_cast<const TbsDataSkinAnimate*>(rec)) {
-      o.Kind = TbsFrameObjectKind::Animation;
+      const bool button = anim->ButtonStyle && anim->Command != TbsStdCommand::cmDefault;
+      o.Kind = button ? TbsFrameObjectKind::CaptionButton : TbsFrameObjectKind::Animation;
       o.Command = anim->Command;
       o.DownRect = anim->DownSkinRect;
+      o.RestoreRect = anim->RestoreRect;
+      o.RestoreActiveRect = anim->RestoreActiveRect;
+      o.RestoreDownRect = anim->RestoreDownRect;
+      o.RestoreInActiveRect = anim->RestoreInActiveRect;
+      // The first frame is its own look; the others follow it.
+      const TRect first = StripFrame(anim->SkinRect, anim->CountFrames, 1);
+      if (anim->CountFrames > 1 && !first.IsEmpty()) {
+        o.SkinRect = first;
+        o.FramesRect = {first.Right, first.Top, first.Left + anim->CountFrames * first.Width(), first.Bottom};
+        o.FrameCount = anim->CountFrames - 1;
+        o.FrameInterval = anim->TimerInterval;
+      }
     } else {
       o.Kind = TbsFrameObjectKind::User;
     }

@@ -77,13 +77,27 @@ struct TbsFrameObject {
   bool Active = false;  // the mouse is over it
   bool Down = false;    // pressed with the mouse over it
   double MorphK = 0;    // morphing objects: 0 normal look .. 1 active look
-  TRect Rect;           // on the window
+  // Frame animations: frames 1 .. FrameCount are the equal pieces of
+  // FramesRect, side by side (in the picture "skinrectinapicture" names);
+  // frame 0 is the object's own look. A caption shows its frames under its
+  // text while its window is active; a caption button, or a button, while
+  // the mouse is over it. FrameCount 0: no animation.
+  TRect FramesRect;
+  int FrameCount = 0;
+  int FrameInterval = 25;          // ms per frame
+  bool InActiveAnimation = false;  // the caption's frames play back when its window goes inactive
+  int Frame = 0;                   // the frame shown now
+  TRect Rect;                      // on the window
 };
 
 // The frame's objects, one per record of the skin's object list except menu
 // items, main-menu-bar items and main-menu-bar buttons, in list order. An
 // object whose active picture index is -1 or beyond the skin's active
-// pictures has no active look and does not morph.
+// pictures has no active look and does not morph. A caption with
+// "framecount" frames in its "animateskinrect" animates. An animation record
+// holds its "countframes" frames side by side in its "skinrect", the first
+// one its own look, and plays one per "timerinterval" ms; of button style
+// and with a caption-button command it is that caption button.
 std::vector<TbsFrameObject> CreateFrameObjects(const TbsSkinData& data);
 
 // Whether a caption button of `command` shows: none with `hide`; close

@@ -1,6 +1,7 @@
 #include "skin/SkinFramePaint.h"
 
 #include "platform/Graphics.h"
+#include "skin/SkinAnimation.h"
 #include "skin/SkinData.h"
 
 #include <QPainter>
@@ -111,20 +112,28 @@ void DrawCaptionText(QImage& frame, const TbsFrameObject& o, const QString& text
 
 void DrawFrameObject(QImage& frame, const TbsSkinData& data, const TbsFrameObject& o, const TbsFrameState& state) {
   if (!o.Visible || o.Rect.IsEmpty()) return;
+  const QRect to = o.Rect.ToQRect();
+  // The normal and inactive pieces, and the frames of an animation, lie where
+  // "skinrectinapicture" says; the active and pressed ones in the active
+  // picture.
+  const QImage active = data.ActivePicture(o.ActivePictureIndex);
+  const QImage& base = o.SkinRectInAPicture ? active : data.Picture();
+  const TRect animated = StripFrame(o.FramesRect, o.FrameCount, o.Frame);
+  const bool framed = !animated.IsEmpty() && !base.isNull();
   if (o.Kind == TbsFrameObjectKind::Caption) {
+    if (framed) DrawPiece(frame, to, base, animated.ToQRect(), true);
     DrawCaptionText(frame, o, state.Caption, state.Active);
     return;
   }
-  const QRect to = o.Rect.ToQRect();
   if (o.Command == TbsStdCommand::cmSysMenu && state.ShowIcon && !state.Icon.isNull()) {
     QPainter p(&frame);
     state.Icon.paint(&p, to);
     return;
   }
-  // The normal and inactive pieces lie where "skinrectinapicture" says; the
-  // active and pressed ones in the active picture.
-  const QImage active = data.ActivePicture(o.ActivePictureIndex);
-  const QImage& base = o.SkinRectInAPicture ? active : data.Picture();
+  if (framed && !o.Down) {
+    DrawPiece(frame, to, base, animated.ToQRect(), true);
+    return;
+  }
   const bool restore = state.Maximized && o.Command == TbsStdCommand::cmMaximize && !o.RestoreRect.IsEmpty();
   const QImage* source = &base;
   TRect from = restore ? o.RestoreRect : o.SkinRect;

@@ -54,9 +54,10 @@ QImage PaintSkinFrame(const TbsSkinData& data, const std::vector<TbsFrameObject>
 // stretched to its rectangle when the sizes differ; the maximise button of a
 // maximised window takes the matching "restore..." rectangles. A morphing
 // object between its looks (MorphK between 0 and 1) shows its normal look
-// turned towards the active one by the record's "morphkind". A caption
-// object draws
-// the caption text.
+// turned towards the active one by the record's "morphkind". An object
+// whose animation stands at a frame above 0 shows that frame instead (unless
+// it is pressed). A caption object draws its animation's frame, if any,
+// stretched to its rectangle, and the caption text over it.
 void DrawFrameObject(QImage& frame, const TbsSkinData& data, const TbsFrameObject& object,
                      const TbsFrameState& state);
 

@@ -29,3 +29,13 @@ QList<TbsSkinStaticText*> LabelsOf(const QWidget* control) {
   }
   return labels;
 }
+
+QColor TbsSkinStaticText::DisabledLightColor() const {
+  const bool skinned = FSkinData && !FSkinData->Empty();
+  return ToQColor(skinned ? FSkinData->SkinColors.cBtnHighLight : clBtnHighlight);
+}
+
+QColor TbsSkinStaticText::DisabledShadowColor() const {
+  const bool skinned = FSkinData && !FSkinData->Empty();
+  return ToQColor(skinned ? FSkinData->SkinColors.cBtnShadow : clBtnShadow);
+}

@@ -36,6 +36,11 @@ public:
   void SetFocusControl(QWidget* control) { FFocusControl = control; }
   // The text as read aloud: what the text shows, without accelerator marks.
   virtual QString ShownText() const = 0;
+  // A disabled text is drawn twice: one pixel right and down in the light
+  // colour, then in place in the shadow colour; the skin's "cbtnhighlight"
+  // and "cbtnshadow" while a skin is loaded, the system's otherwise.
+  QColor DisabledLightColor() const;
+  QColor DisabledShadowColor() const;
 
 protected:
   QPointer<TbsSkinData> FSkinData;

@@ -44,9 +44,9 @@ void TbsSkinStdLabel::paintEvent(QPaintEvent*) {
   p.setFont(DrawFont());
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic;
   if (!isEnabled()) {
-    p.setPen(ToQColor(clBtnHighlight));
+    p.setPen(DisabledLightColor());
     p.drawText(rect().translated(1, 1), flags, FCaption);
-    p.setPen(ToQColor(clBtnShadow));
+    p.setPen(DisabledShadowColor());
     p.drawText(rect(), flags, FCaption);
     return;
   }

@@ -36,9 +36,9 @@ void TbsSkinTextLabel::paintEvent(QPaintEvent*) {
     if (line.isEmpty()) continue;
     const QPoint base(0, i * h + fm.ascent());
     if (!enabled) {
-      p.setPen(ToQColor(clBtnHighlight));
+      p.setPen(DisabledLightColor());
       p.drawText(base + QPoint(1, 1), line);
-      p.setPen(ToQColor(clBtnShadow));
+      p.setPen(DisabledShadowColor());
     } else {
       p.setPen(DrawColor());
     }

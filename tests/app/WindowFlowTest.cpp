@@ -163,9 +163,12 @@ TEST_F(WindowFlow, AboutOpensBesideTheMainWindowAndOpensAgainAfterClosing) {
     EXPECT_FALSE(FormInfTQR->Visible());
     EXPECT_TRUE(Form_Glav_Moment->Visible());
   }
-  // The slide leaves the window whole (no mask left behind).
+  // The slide leaves the window in its skin's shape, not cut by the slide
+  // and not without its shape.
   QTest::mouseClick(Form_Glav_Moment->bsSkinButton4, Qt::LeftButton);
-  EXPECT_TRUE(FormInfTQR->mask().isEmpty());
+  EXPECT_FALSE(FormInfTQR->bsSkinForm1->WindowRegion().isEmpty());
+  EXPECT_EQ(FormInfTQR->mask(), FormInfTQR->bsSkinForm1->WindowRegion());
+  EXPECT_FALSE(platform::IsLayered(FormInfTQR));
 }
 
 // Closes the main window from inside the running event loop; true when the

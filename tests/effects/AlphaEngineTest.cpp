@@ -70,18 +70,49 @@ protected:
 
 }  // namespace
 
-TEST_F(AlphaEngine, CapturesTheClientAreaAndShowsTheFirstFrameAtTheWindowCorner) {
-  auto fx = Make(afxFade, 1, 100, false);
-  ASSERT_EQ(fx->SourceImage.size(), QSize(kW, kH));
-  EXPECT_EQ(fx->SourceImage.pixel(5, 5), kFace.rgb());
-  EXPECT_EQ(fx->WindowSize, QSize(kW, kH));
+TEST_F(AlphaEngine, CapturesTheWholeWindowAndShowsItInItsOwnPlace) {
+  // A window with a frame band of its own colour around the client area,
+  // and a shape that cuts its top-left corner off.
+  const QColor band(20, 90, 160);
+  Window->SetNonClientMargins(QMargins(3, 12, 4, 5));
+  QPalette pal = Window->palette();
+  pal.setColor(QPalette::Window, band);
+  Window->setPalette(pal);
+  const QSize whole(kW + 7, kH + 17);
+  ASSERT_EQ(Window->size(), whole);
+  const QRegion shape = QRegion(QRect(QPoint(0, 0), whole)) - QRegion(0, 0, 6, 6);
+  Window->setMask(shape);
+  const QImage grab = Window->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+
+  // A hiding fade starts fully opaque.
+  auto fx = Make(afxFade, 1, 100, true);
+  ASSERT_EQ(fx->SourceImage.size(), whole);
+  EXPECT_EQ(fx->WindowSize, whole);
   EXPECT_TRUE(platform::IsLayered(Window.get()));
-  EXPECT_EQ(platform::LayeredOrigin(Window.get()), Window->frameGeometry().topLeft());
+  EXPECT_EQ(platform::LayeredOrigin(Window.get()), Window->geometry().topLeft());
   EXPECT_EQ(platform::LayeredFlags(Window.get()), platform::ULW_ALPHA);
   // First update plus the frame of the first step.
   EXPECT_EQ(platform::LayeredUpdateCount(Window.get()), 2);
-  EXPECT_EQ(fx->PassWidth, kW + 16);
-  EXPECT_EQ(fx->PassHeight, kH + 16);
+  const QImage first = Shown();
+  ASSERT_EQ(first.size(), whole);
+  for (int y = 0; y < whole.height(); ++y)
+    for (int x = 0; x < whole.width(); ++x) {
+      const QRgb p = first.pixel(x, y);
+      if (!shape.contains(QPoint(x, y))) {
+        EXPECT_EQ(p, 0u) << "outside the shape at " << x << "," << y;
+      } else {
+        const QRgb g = grab.pixel(x, y);
+        EXPECT_EQ(fx->SourceImage.pixel(x, y), g) << x << "," << y;
+        EXPECT_EQ(p, qRgba(AlphaMulTable[255][qRed(g)], AlphaMulTable[255][qGreen(g)],
+                           AlphaMulTable[255][qBlue(g)], 255))
+            << x << "," << y;
+      }
+      if (HasFailure()) return;
+    }
+  EXPECT_EQ(QColor(fx->SourceImage.pixel(10, 1)), band);  // the frame band
+  EXPECT_EQ(QColor(fx->SourceImage.pixel(3 + 5, 12 + 5)), kFace);  // the client area in its place
+  EXPECT_EQ(fx->PassWidth, whole.width() + 16);
+  EXPECT_EQ(fx->PassHeight, whole.height() + 16);
   EXPECT_EQ(fx->Angle.To, 359);
 }
 

@@ -1,6 +1,7 @@
 // The push button's skinned look, from a small skin built here: its state
 // images, text colours and font, size and region, the fall-backs to the
-// plain look, and the morph between the normal and the active image.
+// plain look, the morph between the normal and the active image, and the
+// frame animation on hover.
 #include "platform/Forms.h"
 #include "skin/SkinBmp.h"
 #include "skin/SkinButton.h"
@@ -10,20 +11,24 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
 // State pieces of the "controls" picture: four 12 x 6 pieces one below the
-// other (normal, active, down, disabled); pixel (x, y) of a piece is
-// (10 * x, 10 * y, tag) with the tag telling the state.
-constexpr int kNormal = 20, kActive = 60, kDown = 100, kDisabled = 140;
+// other (normal, active, down, disabled), then two animation frames side by
+// side; pixel (x, y) of a piece is (10 * x, 10 * y, tag) with the tag
+// telling the state or the frame.
+constexpr int kNormal = 20, kActive = 60, kDown = 100, kDisabled = 140, kFrame1 = 180, kFrame2 = 220;
 
 QImage ControlsPicture() {
-  QImage img(12, 24, QImage::Format_RGB32);
+  QImage img(24, 30, QImage::Format_RGB32);
   const int tags[] = {kNormal, kActive, kDown, kDisabled};
-  for (int y = 0; y < 24; ++y)
-    for (int x = 0; x < 12; ++x) img.setPixel(x, y, qRgb(10 * x, 10 * (y % 6), tags[y / 6]));
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 24; ++x)
+      img.setPixel(x, y, qRgb(10 * (x % 12), 10 * (y % 6), y < 24 ? tags[y / 6] : x < 12 ? kFrame1 : kFrame2));
   return img;
 }
 
@@ -86,6 +91,7 @@ struct SkinnedButton {
     QApplication::sendEvent(Button, &e);
   }
   void Tick() { QMetaObject::invokeMethod(Button->MorphTimer(), "timeout"); }
+  void TickFrames() { QMetaObject::invokeMethod(Button->Animation()->Timer(), "timeout"); }
   // The state tag of the image, read from the left border.
   int Tag() { return qBlue(Button->Render().pixel(0, 15)); }
 
@@ -338,6 +344,58 @@ TEST(SkinButtonSkinMorph, NoMorphWithoutSkinEffectsOrWithoutTheRecordsSwitch) {
     EXPECT_FALSE(b.Button->MorphTimer()->isActive());
     EXPECT_EQ(b.Tag(), kActive);
   }
+}
+
+// --- Frame animation ------------------------------------------------------------
+
+const QByteArray kFrames = "animateskinrect=0,24,24,30\r\nframecount=2\r\nanimateinterval=40\r\nmorphing=0\r\n";
+
+TEST(SkinButtonSkinAnimation, FramesPlayOnEnterAndBackOnLeaveEachRunWithItsOwnTimer) {
+  SkinnedButton b(kFrames, true);
+  b.Attach();
+  ASSERT_TRUE(b.Button->AnimationEnabled());
+  b.Enter();
+  ASSERT_NE(b.Button->Animation(), nullptr);
+  QPointer<QTimer> timer = b.Button->Animation()->Timer();
+  ASSERT_TRUE(timer);
+  EXPECT_EQ(timer->interval(), 40);
+  EXPECT_EQ(timer->parent(), b.Button);
+  EXPECT_EQ(b.Tag(), kNormal);  // frame 0 until the first tick
+  b.TickFrames();
+  EXPECT_EQ(b.Tag(), kFrame1);
+  b.Leave();  // turns round half-way, on the same timer
+  EXPECT_EQ(b.Button->Animation()->Timer(), timer);
+  b.Enter();
+  b.TickFrames();
+  EXPECT_EQ(b.Tag(), kFrame2);  // the last frame stays while the mouse is over it
+  EXPECT_EQ(b.Button->Animation()->Timer(), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(timer.isNull()) << "the timer is freed when the run ends";
+
+  b.Leave();
+  timer = b.Button->Animation()->Timer();
+  ASSERT_TRUE(timer);
+  b.TickFrames();
+  EXPECT_EQ(b.Tag(), kFrame1);
+  b.TickFrames();
+  EXPECT_EQ(b.Tag(), kNormal);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(timer.isNull());
+
+  b.Enter();  // a run under way goes with its button
+  timer = b.Button->Animation()->Timer();
+  ASSERT_TRUE(timer);
+  delete b.Button;
+  EXPECT_TRUE(timer.isNull());
+}
+
+TEST(SkinButtonSkinAnimation, NoFramesWithoutSkinEffects) {
+  SkinnedButton b(kFrames, false);
+  b.Attach();
+  EXPECT_FALSE(b.Button->AnimationEnabled());
+  b.Enter();
+  EXPECT_TRUE(!b.Button->Animation() || !b.Button->Animation()->Timer());
+  EXPECT_EQ(b.Tag(), kActive);  // straight to the active look
 }
 
 }  // namespace

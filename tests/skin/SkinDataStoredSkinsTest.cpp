@@ -3,6 +3,7 @@
 #include "resources/Resources.h"
 #include "skin/SkinBmp.h"
 #include "skin/SkinData.h"
+#include "skin/SkinFrameGeometry.h"
 #include "skin/StoredSkin.h"
 
 #include <QtEndian>
@@ -17,14 +18,15 @@ struct TExpected {
   TPic Main, Mask;
   std::vector<TPic> Active;
   int Left, Top, Right, Bottom;  // frame borders around the client area
+  int Glowing;                   // caption buttons with a hover animation
 };
 const TExpected kSkins[] = {
     {"iMetal2.skn", {292, 165, 24}, {292, 165, 4},
-     {{77, 172, 24}, {120, 33, 24}, {120, 100, 24}, {38, 118, 24}, {538, 580, 24}, {69, 25, 4}}, 2, 25, 2, 3},
+     {{77, 172, 24}, {120, 33, 24}, {120, 100, 24}, {38, 118, 24}, {538, 580, 24}, {69, 25, 4}}, 2, 25, 2, 3, 0},
     {"iMetal.skn", {292, 165, 24}, {292, 165, 4},
-     {{77, 172, 24}, {27, 17, 24}, {46, 42, 8}, {38, 118, 24}, {535, 583, 24}, {69, 23, 8}}, 2, 25, 2, 3},
+     {{77, 172, 24}, {27, 17, 24}, {46, 42, 8}, {38, 118, 24}, {535, 583, 24}, {69, 23, 8}}, 2, 25, 2, 3, 0},
     {"CyberObject.skn", {150, 150, 24}, {150, 150, 1},
-     {{185, 114, 24}, {146, 257, 24}, {65, 115, 24}, {117, 100, 24}, {537, 382, 24}}, 5, 27, 5, 8},
+     {{293, 114, 24}, {146, 257, 24}, {65, 115, 24}, {117, 100, 24}, {537, 382, 24}}, 5, 27, 5, 8, 2},
 };
 
 std::unique_ptr<TbsSkinData> Load(const char* name) {
@@ -193,16 +195,29 @@ TEST(SkinDataStoredSkins, FrameObjects) {
     EXPECT_TRUE(Inside(caption->SkinRect, d->Picture()));
     EXPECT_LE(caption->SkinRect.Bottom, d->FormInfo.ClientRect.Top);
     EXPECT_EQ(d->FindObjectIndex(QStringLiteral("caption")), 5);
+    // Plain caption buttons and glowing ones (animations of button style)
+    // alike, as the frame takes them.
+    const std::vector<TbsFrameObject> objects = CreateFrameObjects(*d);
+    int glowing = 0;
     for (const auto& [name, command] : buttons) {
-      auto* b = d->ObjectRecord<TbsDataSkinStdButton>(QLatin1String(name));
-      ASSERT_NE(b, nullptr) << name;
-      EXPECT_EQ(b->Command, command);
-      const QImage pic = d->ActivePicture(b->ActivePictureIndex);
-      EXPECT_TRUE(b->SkinRectInAPicture);
-      for (const TRect& r : {b->SkinRect, b->ActiveSkinRect, b->DownRect}) EXPECT_TRUE(Inside(r, pic)) << name;
+      const int index = d->FindObjectIndex(QLatin1String(name));
+      ASSERT_GE(index, 0) << name;
+      const TbsFrameObject& b = objects[size_t(index)];
+      EXPECT_EQ(b.Kind, TbsFrameObjectKind::CaptionButton) << name;
+      EXPECT_EQ(b.Command, command);
+      const QImage pic = d->ActivePicture(b.ActivePictureIndex);
+      EXPECT_TRUE(b.SkinRectInAPicture);
+      for (const TRect& r : {b.SkinRect, b.ActiveSkinRect, b.DownRect}) EXPECT_TRUE(Inside(r, pic)) << name;
+      if (b.FrameCount > 0) {
+        ++glowing;
+        EXPECT_TRUE(Inside(b.FramesRect, pic)) << name;
+        EXPECT_EQ(b.FramesRect.Width(), b.FrameCount * b.SkinRect.Width()) << name;
+        EXPECT_EQ(b.FramesRect.Height(), b.SkinRect.Height()) << name;
+      }
       // The buttons fit in the caption band.
-      EXPECT_LE(b->SkinRect.Height(), d->FormInfo.CaptionRect.Height());
+      EXPECT_LE(b.SkinRect.Height(), d->FormInfo.CaptionRect.Height());
     }
+    EXPECT_EQ(glowing, e.Glowing);
   }
 }
 

@@ -1,12 +1,16 @@
 // Painting of a skinned frame: the composed frame, the inactive effects, the
-// looks of the caption buttons, the caption text and the window's shape from
-// a mask, on small pictures whose every pixel is known.
+// looks of the caption buttons, the caption text over its animation frames and
+// the window's shape from a mask, on small pictures whose every pixel is
+// known; and the caption's animation following its window's activation.
 #include "skin/SkinBmp.h"
 #include "skin/SkinData.h"
+#include "skin/SkinForm.h"
 #include "skin/SkinFramePaint.h"
 #include "SkinDataTestSupport.h"
 
+#include <QApplication>
 #include <QPainter>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace skintest;
@@ -47,11 +51,13 @@ const QByteArray kText =
     "[caption]\r\nskinrect=3,1,57,17\r\nfontcolor=16711680\r\nactivefontcolor=255\r\n"
     "[SKINCONTROLS]\r\ncount=0\r\n";
 
-std::unique_ptr<TbsSkinData> FrameSkin() {
+// `caption` replaces the caption record's keys.
+std::unique_ptr<TbsSkinData> FrameSkin(const QByteArray& caption = {}) {
   TContainer c;
   c.Picture = WriteBmp(MainPicture(), 24);
   c.Active = {WriteBmp(ButtonPicture(), 24)};
   c.Text = kText;
+  if (!caption.isEmpty()) c.Text.replace("[caption]\r\nskinrect=3,1,57,17\r\n", "[caption]\r\n" + caption);
   auto data = std::make_unique<TbsSkinData>();
   auto stored = Stored(c.Bytes());
   data->ReadStoredSkin(stored.get());
@@ -140,6 +146,78 @@ TEST(SkinFormFramePaint, CaptionButtonTakesTheLookOfItsState) {
   state.Maximized = false;
   DrawFrameObject(frame, *data, max, state);
   EXPECT_EQ(frame.pixel(4, 4), kRed | 0xff000000);
+}
+
+TEST(SkinFormFramePaint, AnAnimatedCaptionShowsItsFrameUnderItsText) {
+  // Two frames in the button picture: red, then green.
+  auto data = FrameSkin("skinrect=3,1,57,17\r\nactivepictureindex=0\r\nskinrectinapicture=1\r\n"
+                        "animateskinrect=0,0,16,8\r\nframecount=2\r\nanimateinterval=30\r\ninactiveanimation=1\r\n");
+  TbsFrameObject o = CreateFrameObjects(*data)[2];
+  ASSERT_EQ(o.Kind, TbsFrameObjectKind::Caption);
+  EXPECT_EQ(o.FrameCount, 2);
+  EXPECT_EQ(o.FramesRect, (TRect{0, 0, 16, 8}));
+  EXPECT_EQ(o.FrameInterval, 30);
+  EXPECT_TRUE(o.InActiveAnimation);
+  o.Rect = {0, 0, 40, 16};
+  auto corner = [&](int frame) {
+    QImage img(40, 16, QImage::Format_ARGB32_Premultiplied);
+    img.fill(0);
+    o.Frame = frame;
+    TbsFrameState state;
+    state.Window = img.size();
+    state.Caption = QStringLiteral("W");
+    DrawFrameObject(img, *data, o, state);
+    return img.pixel(39, 15);  // clear of the text
+  };
+  EXPECT_EQ(corner(0), 0u);  // its own look: the frame beneath shows
+  EXPECT_EQ(corner(1), kRed | 0xff000000);
+  EXPECT_EQ(corner(2), kGreen | 0xff000000);
+  // A strip too narrow for its frames does not animate.
+  auto narrow = FrameSkin("skinrect=3,1,57,17\r\nanimateskinrect=0,0,1,8\r\nframecount=2\r\n");
+  EXPECT_EQ(CreateFrameObjects(*narrow)[2].FrameCount, 0);
+}
+
+TEST(SkinFormFramePaint, AnAnimatedCaptionPlaysWhileItsWindowIsActive) {
+  for (const bool backWhenInactive : {false, true}) {
+    SCOPED_TRACE(backWhenInactive);
+    auto data = FrameSkin("skinrect=3,1,57,17\r\nactivepictureindex=0\r\nskinrectinapicture=1\r\n"
+                          "animateskinrect=0,0,16,8\r\nframecount=2\r\ninactiveanimation=" +
+                          QByteArray(backWhenInactive ? "1" : "0") + "\r\n");
+    TForm form, other;
+    TbsSkinForm* frame = CreateSkinFrame(&form, data.get(), biSystemMenu, {});
+    form.SetClientSize(100, 40);
+    form.Show();
+    other.Show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isActiveWindow(); }, 2000));
+    const int caption = 2;
+    ASSERT_EQ(frame->Objects()[caption].Kind, TbsFrameObjectKind::Caption);
+    const TbsFrameAnimation* a = frame->Animation(caption);
+    ASSERT_NE(a, nullptr);
+    for (int i = 0; i < 2; ++i) {
+      ASSERT_NE(a->Timer(), nullptr) << i;
+      QMetaObject::invokeMethod(a->Timer(), "timeout");
+    }
+    EXPECT_EQ(a->Frame(), 2);
+    EXPECT_EQ(a->Timer(), nullptr);
+
+    QApplication::setActiveWindow(&other);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form.isActiveWindow(); }, 2000));
+    if (backWhenInactive) {
+      ASSERT_NE(a->Timer(), nullptr);  // plays back
+      QMetaObject::invokeMethod(a->Timer(), "timeout");
+      EXPECT_EQ(a->Frame(), 1);
+    } else {
+      EXPECT_EQ(a->Frame(), 0);  // drops its frames at once
+      EXPECT_EQ(a->Timer(), nullptr);
+    }
+    // Without the skin's effects it does not start again.
+    data->EnableSkinEffects = false;
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.isActiveWindow(); }, 2000));
+    EXPECT_EQ(a->Frame(), 0);
+    EXPECT_EQ(a->Timer(), nullptr);
+  }
 }
 
 TEST(SkinFormFramePaint, FrameKeepsCornersAndLeavesTheClientOut) {

@@ -1,7 +1,9 @@
 // The frame on real windows with our stored skins: the non-client bands,
 // least sizes, caption buttons and their commands, the caption drag, the
-// window's shape and the rebuild on a skin change.
+// window's shape, the rebuild on a skin change, and the caption buttons' morph
+// and glow on hover (none without the skin's effects).
 #include "resources/Resources.h"
+#include "skin/SkinAnimation.h"
 #include "skin/SkinBmp.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinClient.h"
@@ -17,6 +19,7 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -157,6 +160,96 @@ TEST(SkinFormFrameWindow, CaptionButtonsMorphToTheirActiveLookAndBack) {
   w.form.hide();
 }
 
+namespace {
+int CloseObject(const TbsSkinForm& frame) {
+  const auto& objects = frame.Objects();
+  for (size_t i = 0; i < objects.size(); ++i)
+    if (objects[i].Kind == TbsFrameObjectKind::CaptionButton && objects[i].Command == TbsStdCommand::cmClose)
+      return int(i);
+  return -1;
+}
+
+void Hover(SkinnedWindow& w, QPoint at) {
+  QCursor::setPos(w.form.mapToGlobal(at));
+  SendMouse(&w.form, QEvent::MouseMove, at, w.form.mapToGlobal(at));
+}
+
+// Pieces compared as plain RGB, whatever format they were drawn in.
+QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
+QImage Piece(const QImage& picture, const TRect& r) { return Rgb(picture.copy(r.ToQRect())); }
+}  // namespace
+
+TEST(SkinFormFrameWindow, CyberObjectsCloseButtonGlowsFrameByFrameAndFadesBack) {
+  SkinnedWindow w(biMinimize);
+  w.Load("CyberObject.skn");
+  w.form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+  const int close = CloseObject(*w.frame);
+  ASSERT_GE(close, 0);
+  const TbsFrameObject o = w.frame->Objects()[size_t(close)];
+  ASSERT_GT(o.FrameCount, 1);
+  ASSERT_NE(w.frame->Animation(close), nullptr);
+  const QImage strip = w.data->ActivePicture(o.ActivePictureIndex);
+  const QRect at = w.frame->ButtonRect(TbsStdCommand::cmClose);
+  auto shown = [&] { return Rgb(w.frame->FrameImage().copy(at)); };
+  const QImage still = shown();
+  EXPECT_EQ(still, Piece(strip, o.SkinRect));
+
+  Hover(w, at.center());
+  QPointer<QTimer> timer = w.frame->Animation(close)->Timer();
+  ASSERT_TRUE(timer);
+  EXPECT_EQ(timer->parent(), w.frame);
+  EXPECT_EQ(shown(), still);  // nothing before the first frame's time
+  for (int frame = 1; frame <= o.FrameCount; ++frame) {
+    ASSERT_TRUE(timer) << frame;
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_EQ(shown(), Piece(strip, StripFrame(o.FramesRect, o.FrameCount, frame))) << frame;
+  }
+  EXPECT_EQ(w.frame->Animation(close)->Timer(), nullptr);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(timer.isNull()) << "the glow's timer is freed when it arrives";
+  EXPECT_EQ(shown(), Piece(strip, StripFrame(o.FramesRect, o.FrameCount, o.FrameCount)));  // it stays lit
+
+  // The mouse goes straight into the client area: the tracking notices it
+  // and the glow plays back to the button's own look.
+  QCursor::setPos(w.form.mapToGlobal(QPoint(100, 100)));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.frame->Animation(close)->Timer() != nullptr; }, 2000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.frame->Animation(close)->Frame() == 0; }, 2000));
+  EXPECT_EQ(shown(), still);
+
+  // A run under way ends with the skin it belongs to.
+  Hover(w, at.center());
+  timer = w.frame->Animation(close)->Timer();
+  ASSERT_TRUE(timer);
+  w.Load("iMetal.skn");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(timer.isNull());
+  w.form.hide();
+}
+
+TEST(SkinFormFrameWindow, WithoutSkinEffectsCaptionButtonsNeitherMorphNorGlow) {
+  for (const char* skin : {"iMetal2.skn", "CyberObject.skn"}) {  // morphing; glowing
+    SCOPED_TRACE(skin);
+    SkinnedWindow w(biMinimize);
+    w.data->EnableSkinEffects = false;
+    w.Load(skin);
+    w.form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.form));
+    const int close = CloseObject(*w.frame);
+    ASSERT_GE(close, 0);
+    const TbsFrameObject o = w.frame->Objects()[size_t(close)];
+    ASSERT_TRUE(o.Morphing || o.FrameCount > 0);
+    const QRect at = w.frame->ButtonRect(TbsStdCommand::cmClose);
+    Hover(w, at.center());
+    // The active look at once, with no timer to get there.
+    EXPECT_EQ(Rgb(w.frame->FrameImage().copy(at)), Piece(w.data->ActivePicture(o.ActivePictureIndex), o.ActiveSkinRect));
+    EXPECT_TRUE(!w.frame->Animation(close) || !w.frame->Animation(close)->Timer());
+    QTest::qWait(120);
+    EXPECT_EQ(w.frame->Objects()[size_t(close)].MorphK, 0.0);
+    w.form.hide();
+  }
+}
+
 TEST(SkinFormFrameWindow, CaptionDragsTheWindowTheClientDoesNot) {
   SkinnedWindow w(biMinimize);
   w.Load("iMetal2.skn");
@@ -242,7 +335,7 @@ TEST(SkinFormFrameWindow, ASkinChangeRebuildsTheFrame) {
   EXPECT_EQ(w.frame->Objects().size(), 7u);
   // The frame image is the skin's at the window's size.
   EXPECT_EQ(w.frame->FrameImage().size(), w.form.size());
-  w.data->SetCompressedStoredSkin(nullptr);
+  w.Load("iMetal.skn");
 }
 
 // The skin clients of a window, whatever their widget class: given the skin

@@ -42,3 +42,77 @@ TEST(SkinStdLabelRecord, RecordColourReplacesTheDefaultFontsRed) {
 }
 
 }  // namespace
+
+// --- Disabled text -------------------------------------------------------------
+
+#include "SkinDataTestSupport.h"
+#include "skin/SkinTextLabel.h"
+
+namespace {
+
+// How many pixels of the window's client area are exactly `colour`.
+int CountOf(TForm& form, const QColor& colour) {
+  const QImage shot = form.Client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  int n = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) n += shot.pixel(x, y) == colour.rgb();
+  return n;
+}
+
+TEST(SkinStaticTextDisabled, RaisedThenSunkenInTheSkinsButtonColoursOrTheSystems) {
+  TForm form;
+  form.SetClientSize(300, 120);
+  auto* data = new TbsSkinData(&form);
+  const TFont big = TFont::Make(QStringLiteral("Arial"), -30, fsBold, clBlack);
+  auto* label = new TbsSkinStdLabel(form.Client());
+  label->SetBounds(0, 0, 300, 40);
+  label->SetCaption(QStringLiteral("ММ"));
+  auto* text = new TbsSkinTextLabel(form.Client());
+  text->SetBounds(0, 50, 300, 40);
+  text->SetLines({QStringLiteral("ММ")});
+  for (TbsSkinStaticText* t : {static_cast<TbsSkinStaticText*>(label), static_cast<TbsSkinStaticText*>(text)}) {
+    t->UseSkinFont = false;
+    t->SetFont(big);
+    t->SetSkinData(data);
+    t->setEnabled(false);
+  }
+  label->UseSkinColor = false;
+  const QColor light(0, 255, 0), shadow(0, 0, 255);  // "cbtnhighlight" 65280, "cbtnshadow" 16711680
+
+  // No skin yet: the system's colours.
+  EXPECT_EQ(label->DisabledLightColor(), ToQColor(clBtnHighlight));
+  EXPECT_EQ(text->DisabledShadowColor(), ToQColor(clBtnShadow));
+  EXPECT_EQ(CountOf(form, light), 0);
+  EXPECT_EQ(CountOf(form, shadow), 0);
+  EXPECT_GT(CountOf(form, ToQColor(clBtnShadow)), 50);
+
+  skintest::TContainer c;
+  c.Text = skintest::MinimalText("[SKINCOLORS]\r\ncbtnhighlight=65280\r\ncbtnshadow=16711680\r\n");
+  const auto stored = skintest::Stored(c.Bytes());
+  data->ReadStoredSkin(stored.get());
+  ASSERT_FALSE(data->Empty());
+  EXPECT_EQ(label->DisabledLightColor(), light);
+  EXPECT_EQ(text->DisabledShadowColor(), shadow);
+  // Both texts of both labels: the light one shows below and right of the shadow.
+  const QImage shot = form.Client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  for (const QRect& band : {QRect(0, 0, 300, 40), QRect(0, 50, 300, 40)}) {
+    int lights = 0, shadows = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+      for (int x = band.left(); x <= band.right(); ++x) {
+        lights += shot.pixel(x, y) == light.rgb();
+        shadows += shot.pixel(x, y) == shadow.rgb();
+      }
+    EXPECT_GT(lights, 10) << band.top();
+    EXPECT_GT(shadows, 50) << band.top();
+  }
+
+  // A skin without the two keys leaves them at the system's.
+  c.Text = skintest::MinimalText();
+  const auto plain = skintest::Stored(c.Bytes());
+  data->ReadStoredSkin(plain.get());
+  ASSERT_FALSE(data->Empty());
+  EXPECT_EQ(label->DisabledLightColor(), ToQColor(clBtnHighlight));
+  EXPECT_EQ(CountOf(form, shadow), 0);
+}
+
+}  // namespace

@@ -49,7 +49,7 @@ const TFolder kFolders[] = {
       {"hint.bmp", 46, 42, 8}, {"popup.bmp", 38, 118, 24}, {"controls.bmp", 535, 583, 24},
       {"buttonmask.bmp", 69, 23, 8}}},
     {"CyberObject",
-     {{"main.bmp", 150, 150, 24}, {"mask.bmp", 150, 150, 1}, {"buttons.bmp", 185, 114, 24},
+     {{"main.bmp", 150, 150, 24}, {"mask.bmp", 150, 150, 1}, {"buttons.bmp", 293, 114, 24},
       {"popup.bmp", 146, 257, 24}, {"hint.bmp", 65, 115, 24}, {"small.bmp", 117, 100, 24},
       {"controls.bmp", 537, 382, 24}}},
 };

@@ -114,6 +114,38 @@ void DrawCaptionButton(QImage& img, const QRect& q, const TTheme& t, TGlyph glyp
   art::Glyph(p, state == 2 ? q.translated(1, 1) : q, glyph, glyphColor);
 }
 
+void DrawCaptionGlow(QImage& img, const QRect& q, const TTheme& t, TGlyph glyph, double level) {
+  if (level <= 0) {
+    DrawCaptionButton(img, q, t, glyph, 0);
+    return;
+  }
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF box = QRectF(q).adjusted(0.5, 0.5, -0.5, -0.5);
+  const QPainterPath path = art::Chamfered(box, 3);
+  p.fillPath(path, art::Mix(QColor(12, 32, 50), QColor(24, 72, 98), level));
+  // The halo: the accent rising from the plate's middle towards its rim.
+  QRadialGradient halo(box.center(), box.width() * 0.6);
+  QColor rim = t.Accent;
+  rim.setAlphaF(0.55 * level);
+  QColor middle = t.Accent;
+  middle.setAlphaF(0.12 * level);
+  halo.setColorAt(0, middle);
+  halo.setColorAt(1, rim);
+  p.fillPath(path, halo);
+  QColor inner = t.AccentLight;
+  inner.setAlphaF(0.7 * level);
+  p.setPen(QPen(inner, 1));
+  p.drawPath(art::Chamfered(box.adjusted(1, 1, -1, -1), 2));
+  p.setPen(QPen(art::Mix(t.Accent, t.AccentLight, level), 1));
+  p.drawPath(path);
+  // The close glyph brightens first and then warms to its hot red.
+  const QColor glyphColor = glyph != TGlyph::Close ? art::Mix(t.Glyph, t.GlyphHot, level)
+                            : level <= 0.5         ? art::Mix(t.Glyph, t.GlyphHot, 2 * level)
+                                                   : art::Mix(t.GlyphHot, QColor(255, 120, 110), 2 * level - 1);
+  art::Glyph(p, q, glyph, glyphColor);
+}
+
 QImage DrawWindowPiece(QSize size, const TTheme& t, bool hint) {
   QImage img(size, QImage::Format_RGB32);
   QPainter p(&img);

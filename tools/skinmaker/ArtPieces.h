@@ -21,6 +21,10 @@ void DrawPushButton(QImage& img, const TRect& r, const TTheme& t, int state);
 void DrawMark(QImage& img, const TRect& r, const TTheme& t, bool radio, int col);
 // A caption button with its glyph; state 0 normal, 1 active, 2 pressed.
 void DrawCaptionButton(QImage& img, const QRect& q, const TTheme& t, art::TGlyph glyph, int state);
+// A frame of the technical caption button's glow: `level` 0 is its normal
+// look; towards 1 the plate brightens, a halo rises inside its outline and
+// the glyph takes its hot colour, a little beyond the plain active look.
+void DrawCaptionGlow(QImage& img, const QRect& q, const TTheme& t, art::TGlyph glyph, double level);
 // A popup or hint window background: a framed face that composes at any size.
 QImage DrawWindowPiece(QSize size, const TTheme& t, bool hint);
 // A scroll bar's track with its two arrow buttons at the ends.

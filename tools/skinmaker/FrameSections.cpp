@@ -108,14 +108,38 @@ const TCaptionButton kCaptionButtons[] = {
     {"sysmenubutton", "cmsysmenu", TGlyph::SysMenu, {}, "Системное меню"},
     {"traybutton", "cmminimizetotray", TGlyph::Tray, {}, "Свернуть в область уведомлений"}};
 
+// A caption button that glows is an animation of button style; the others
+// are plain caption buttons.
+QString ObjectType(const TSkin& s, const TCaptionButton& b) {
+  return GlowStrip(s, b.Glyph).IsEmpty() ? QStringLiteral("stdbutton") : QStringLiteral("animate");
+}
+
 // The object list: five caption buttons, the caption, the tray button.
-void DescribeObjectList(TDescription& d) {
+void DescribeObjectList(TDescription& d, const TSkin& s) {
   d.Section("SKINOBJECTS");
   d.Int("count", 7);
   for (int i = 0; i < 5; ++i)
-    d.Key(QByteArray::number(i).constData(), QLatin1String(kCaptionButtons[i].Name) + QStringLiteral(":stdbutton"));
+    d.Key(QByteArray::number(i).constData(),
+          QLatin1String(kCaptionButtons[i].Name) + QLatin1Char(':') + ObjectType(s, kCaptionButtons[i]));
   d.Key("5", QStringLiteral("caption:caption"));
-  d.Key("6", QStringLiteral("traybutton:stdbutton"));
+  d.Key("6", QLatin1String("traybutton:") + ObjectType(s, kCaptionButtons[5]));
+}
+
+// A glowing caption button: its frames in "skinrect", its own look first,
+// played forward while the mouse is over it and back when it leaves; the
+// active look stands for the glow when the skin's effects are off.
+void DescribeGlowingButton(TDescription& d, const TSkin& s, const TCaptionButton& b) {
+  const TRect strip = GlowStrip(s, b.Glyph);
+  d.Rect("skinrect", strip);
+  d.Rect("activeskinrect", CapRect(s, b.Glyph, 1));
+  d.Rect("inactiveskinrect", {strip.Left, strip.Top, strip.Left + s.CapButton.width(), strip.Bottom});
+  d.Int("morphing", 0);
+  d.Int("countframes", s.GlowFrames);
+  d.Int("cycle", 0);
+  d.Int("buttonstyle", 1);
+  d.Int("timerinterval", s.GlowInterval);
+  d.Key("command", QLatin1String(b.Command));
+  d.Rect("downskinrect", CapRect(s, b.Glyph, 2));
 }
 
 void DescribeCaptionButton(TDescription& d, const TSkin& s, const TCaptionButton& b) {
@@ -123,6 +147,10 @@ void DescribeCaptionButton(TDescription& d, const TSkin& s, const TCaptionButton
   d.Key("hint", QString::fromUtf8(b.Hint));
   d.Int("activepictureindex", s.Index(TRole::CaptionButtons));
   d.Int("skinrectinapicture", 1);
+  if (!GlowStrip(s, b.Glyph).IsEmpty()) {
+    DescribeGlowingButton(d, s, b);
+    return;
+  }
   d.Rect("skinrect", CapRect(s, b.Glyph, 0));
   d.Rect("activeskinrect", CapRect(s, b.Glyph, 1));
   d.Rect("inactiveskinrect", CapRect(s, b.Glyph, 0));
@@ -172,7 +200,7 @@ void DescribeFrame(TDescription& d, const TSkin& s) {
   DescribePopupWindow(d, s);
   DescribeHintWindow(d, s);
   DescribeColors(d, s.T);
-  DescribeObjectList(d);
+  DescribeObjectList(d, s);
   for (const TCaptionButton& b : kCaptionButtons) DescribeCaptionButton(d, s, b);
   DescribeCaption(d, s);
 }

@@ -101,9 +101,10 @@ TSkin Cyber() {
   s.MinWidth = 160;
   s.MaskBits = 1;
   s.CapButton = {21, 19};
+  s.GlowFrames = 5;
   s.Sheet.ButtonTop = 266, s.Sheet.ButtonH = 25;
   s.Sheet.GroupBox = {4, 302, 294, 355};
-  s.Active = {{"buttons.bmp", {185, 114}, 24, TRole::CaptionButtons}, {"popup.bmp", {146, 257}, 24, TRole::Popup},
+  s.Active = {{"buttons.bmp", {293, 114}, 24, TRole::CaptionButtons}, {"popup.bmp", {146, 257}, 24, TRole::Popup},
               {"hint.bmp", {65, 115}, 24, TRole::Hint}, {"small.bmp", {117, 100}, 24, TRole::Small},
               {"controls.bmp", {537, 382}, 24, TRole::Sheet}};
   return s;
@@ -112,14 +113,27 @@ TSkin Cyber() {
 
 std::vector<TSkin> OurSkins() { return {IMetal(), IMetal2(), Cyber()}; }
 
+namespace {
+int ButtonsPerBlock(const TSkin& s) { return (s.Picture(TRole::CaptionButtons).Size.height() - 2) / (s.CapButton.height() + 2); }
+int BlockWidth(const TSkin& s) { return 3 * (s.CapButton.width() + 7) + 8; }
+}  // namespace
+
 TRect CapRect(const TSkin& s, art::TGlyph glyph, int state) {
   const int kind = int(glyph);
   const int w = s.CapButton.width(), h = s.CapButton.height();
-  const QSize pic = s.Picture(TRole::CaptionButtons).Size;
-  const int perBlock = (pic.height() - 2) / (h + 2);
-  const int x = 2 + (kind / perBlock) * (3 * (w + 7) + 8) + state * (w + 7);
+  const int perBlock = ButtonsPerBlock(s);
+  const int x = 2 + (kind / perBlock) * BlockWidth(s) + state * (w + 7);
   const int y = 2 + (kind % perBlock) * (h + 2);
   return {x, y, x + w, y + h};
+}
+
+TRect GlowStrip(const TSkin& s, art::TGlyph kind) {
+  const auto* it = std::find(std::begin(kGlowingButtons), std::end(kGlowingButtons), kind);
+  if (s.GlowFrames < 2 || it == std::end(kGlowingButtons)) return {};
+  const int blocks = (kCaptionButtonKinds + ButtonsPerBlock(s) - 1) / ButtonsPerBlock(s);
+  const int x = 2 + blocks * BlockWidth(s);
+  const int y = 2 + int(it - std::begin(kGlowingButtons)) * (s.CapButton.height() + 2);
+  return {x, y, x + s.GlowFrames * s.CapButton.width(), y + s.CapButton.height()};
 }
 
 bool CapFits(const TSkin& s, art::TGlyph kind) {

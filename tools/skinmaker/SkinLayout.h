@@ -79,6 +79,10 @@ struct TSkin {
   int MinWidth = 0;
   int MaskBits = 4;
   QSize CapButton{19, 17};
+  // Frames of the caption buttons' glow on hover, their own look first; 0
+  // leaves the caption buttons still.
+  int GlowFrames = 0;
+  int GlowInterval = 40;  // ms per frame
   TSheet Sheet;
   std::vector<TPicture> Active;  // in the order of the description's list
 
@@ -117,6 +121,13 @@ constexpr int kCaptionButtonKinds = int(art::TGlyph::Help) + 1;
 TRect CapRect(const TSkin& s, art::TGlyph kind, int state);
 // Whether all three looks of the kind fit into the picture.
 bool CapFits(const TSkin& s, art::TGlyph kind);
+// The caption buttons that glow on hover (where the skin has the glow), in
+// the order of their strips.
+constexpr art::TGlyph kGlowingButtons[] = {art::TGlyph::Close, art::TGlyph::Minimize};
+// The glow's strip of the kind: its frames side by side right of the
+// buttons' blocks, the first one the button's own look; an empty rectangle
+// for a kind that does not glow or a skin without the glow.
+TRect GlowStrip(const TSkin& s, art::TGlyph kind);
 // The caption band's text and button area on the main picture.
 TRect CaptionRect(const TSkin& s);
 

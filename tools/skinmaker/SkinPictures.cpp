@@ -90,6 +90,13 @@ QImage DrawCaptionButtons(const TSkin& s) {
     if (CapFits(s, glyph))
       for (int st = 0; st < 3; ++st) DrawCaptionButton(img, CapRect(s, glyph, st).ToQRect(), s.T, glyph, st);
   }
+  for (const TGlyph glyph : kGlowingButtons) {
+    const TRect strip = GlowStrip(s, glyph);
+    for (int i = 0; !strip.IsEmpty() && i < s.GlowFrames; ++i) {
+      const QRect frame(strip.Left + i * s.CapButton.width(), strip.Top, s.CapButton.width(), s.CapButton.height());
+      DrawCaptionGlow(img, frame, s.T, glyph, double(i) / (s.GlowFrames - 1));
+    }
+  }
   return img;
 }
 
