@@ -207,6 +207,11 @@ bool DropText(QWidget* target, QPoint at, const QString& text) {
 // carries it itself), over the whole text selected.
 enum class Entry { CtrlV, ShiftInsert, ContextMenu, Drop };
 
+std::string EntryName(const ::testing::TestParamInfo<Entry>& info) {
+  static const char* const kNames[] = {"CtrlV", "ShiftInsert", "ContextMenu", "Drop"};
+  return kNames[int(info.param)];
+}
+
 class SkinNumericEditPaste : public SkinNumericEditField, public ::testing::WithParamInterface<Entry> {
 protected:
   void Enter(const QString& text) {
@@ -284,10 +289,7 @@ TEST_P(SkinNumericEditPaste, AnythingElseBeepsAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWay, SkinNumericEditPaste,
                          ::testing::Values(Entry::CtrlV, Entry::ShiftInsert, Entry::ContextMenu, Entry::Drop),
-                         [](const ::testing::TestParamInfo<Entry>& info) {
-                           const char* names[] = {"CtrlV", "ShiftInsert", "ContextMenu", "Drop"};
-                           return std::string(names[int(info.param)]);
-                         });
+                         EntryName);
 
 TEST_F(SkinNumericEditField, ADropOnAFieldNotBeingEditedShowsTheValueWrittenOut) {
   Leave();
