@@ -25,9 +25,9 @@ char ReadByte(QByteArrayView data, qsizetype& pos) {
 }
 
 // A flag byte, and the bitmap that follows it when the flag is 0.
-QImage ReadFlaggedPicture(QByteArrayView data, qsizetype& pos) {
+QImage ReadFlaggedPicture(QByteArrayView data, qsizetype& pos, qint64& budget) {
   if (ReadByte(data, pos) != 0) return {};
-  return ReadBmp(data, pos);
+  return ReadBmp(data, pos, &budget);
 }
 
 // Reads "SKINOBJECTS" or "SKINCONTROLS": entries name:type, each making a
@@ -158,16 +158,18 @@ void TbsSkinData::LoadContainer(const QByteArray& data, bool& tooNew) {
     tooNew = true;
     return;
   }
-  FPicture = ReadFlaggedPicture(data, pos);
-  FInActivePicture = ReadFlaggedPicture(data, pos);
-  FMask = ReadFlaggedPicture(data, pos);
+  // All pictures of the skin share one pixel budget.
+  qint64 budget = kMaxSkinPixels;
+  FPicture = ReadFlaggedPicture(data, pos, budget);
+  FInActivePicture = ReadFlaggedPicture(data, pos, budget);
+  FMask = ReadFlaggedPicture(data, pos, budget);
   if (version == 2) {
     // Two more pictures of the older container, read and dropped.
-    ReadFlaggedPicture(data, pos);
-    ReadFlaggedPicture(data, pos);
+    ReadFlaggedPicture(data, pos, budget);
+    ReadFlaggedPicture(data, pos, budget);
   }
   const qint32 count = ReadInt32(data, pos);
-  for (qint32 i = 0; i < count; ++i) FActivePictures.append(ReadBmp(data, pos));
+  for (qint32 i = 0; i < count; ++i) FActivePictures.append(ReadBmp(data, pos, &budget));
 
   TbsIniTable ini;
   ini.SetText(QByteArrayView(data).sliced(pos));
@@ -199,4 +201,12 @@ void TbsSkinData::LoadDescription(const TbsIniTable& ini) {
 
   ReadRecordList(ini, QStringLiteral("SKINOBJECTS"), CreateObjectRecord, FObjects);
   ReadRecordList(ini, QStringLiteral("SKINCONTROLS"), CreateControlRecord, FControls);
+
+  // A record's skin rectangle is cut to the picture it lies in.
+  const auto clip = [](TRect& r, const QImage& picture) {
+    if (!picture.isNull()) r = r.ClippedTo(picture.width(), picture.height());
+  };
+  for (const auto& o : FObjects)
+    clip(o->SkinRect, o->SkinRectInAPicture ? ActivePicture(o->ActivePictureIndex) : FPicture);
+  for (const auto& c : FControls) clip(c->SkinRect, ActivePicture(c->PictureIndex));
 }
