@@ -9,7 +9,6 @@
 void ProgramWindowsTest::SetUp() {
   Application->ResetTermination();
   Application->SetTitle(kApplicationTitle);
-  SinceCreation.start();
   CreateForms();
 }
 
