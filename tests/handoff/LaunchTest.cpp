@@ -3,6 +3,8 @@
 
 #include "platform/Exceptions.h"
 
+#include "tests/common/FileHandler.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
@@ -76,17 +78,6 @@ TEST_F(HandoffTest, ErrorWhileStartingQuotesThePath) {
   EXPECT_TRUE(Errors.isEmpty()) << "the launch handles its own errors";
 }
 
-// The desktop's handler for files, standing in for the one a desktop has.
-class FileHandler : public QObject {
-  Q_OBJECT
-public:
-  FileHandler() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-  ~FileHandler() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-  QStringList Opened;
-public slots:
-  void Open(const QUrl& url) { Opened << url.toLocalFile(); }
-};
-
 TEST_F(HandoffTest, AFileThatDoesNotStartIsNamedWithTheReason) {
   platform::SetShellRecorder({});  // really started, or really refused
   const QString garbage = MakeFile(QStringLiteral("cad/acad"), "not a program\n", true);
@@ -115,4 +106,3 @@ TEST_F(HandoffTest, AFileThatDoesNotStartIsNamedWithTheReason) {
 
 }  // namespace
 
-#include "LaunchTest.moc"

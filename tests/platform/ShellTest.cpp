@@ -2,6 +2,8 @@
 // by its path alone, with nothing in the path read by a shell.
 #include "platform/Shell.h"
 
+#include "tests/common/FileHandler.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -90,17 +92,6 @@ TEST_F(ShellTest, StartsAProgramByItsPathAlone) {
   EXPECT_EQ(QString::fromUtf8(out.readAll()), program + QStringLiteral("|0"));
 }
 
-// The desktop's handler for files, standing in for the one a desktop has.
-class FileHandler : public QObject {
-  Q_OBJECT
-public:
-  FileHandler() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
-  ~FileHandler() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-  QStringList Opened;
-public slots:
-  void Open(const QUrl& url) { Opened << url.toLocalFile(); }
-};
-
 TEST_F(ShellTest, FailuresSayWhyAndAProgramIsNeverHandedOn) {
   platform::SetShellRecorder({});
   // Marked executable, but neither a binary nor a script: nothing starts.
@@ -120,4 +111,3 @@ TEST_F(ShellTest, FailuresSayWhyAndAProgramIsNeverHandedOn) {
 
 }  // namespace
 
-#include "ShellTest.moc"
