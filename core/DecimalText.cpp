@@ -153,4 +153,41 @@ double ReadNumber(const QString& text, QChar decimalSeparator) {
   return Parse(text, decimalSeparator, v) ? v : 0;
 }
 
+namespace {
+bool IsGroupBlank(QChar c) { return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F); }
+}  // namespace
+
+QString PastedNumber(const QString& text, QChar sep, bool fraction) {
+  QString t = text.trimmed();
+  if (sep == QLatin1Char(',') && !t.contains(sep) && t.count(QLatin1Char('.')) == 1)
+    t.replace(QLatin1Char('.'), sep);
+
+  QString out;
+  qsizetype i = 0;
+  if (t.startsWith(QLatin1Char('-'))) {
+    out += QLatin1Char('-');
+    i = 1;
+  }
+  // The whole part, its group blanks dropped: the first group has one to
+  // three digits, every later one three.
+  const qsizetype end = t.indexOf(sep, i) < 0 ? t.size() : t.indexOf(sep, i);
+  int group = 0;
+  bool grouped = false;
+  for (; i < end; ++i) {
+    const QChar c = t.at(i);
+    if (!IsGroupBlank(c)) {
+      out += c;  // anything but a digit fails the number test below
+      ++group;
+      continue;
+    }
+    if (group == 0 || (grouped ? group != 3 : group > 3)) return {};
+    grouped = true;
+    group = 0;
+  }
+  if (grouped && group != 3) return {};
+  out += QStringView(t).sliced(end);
+  if (!IsNumber(out, sep) || (!fraction && out.contains(sep))) return {};
+  return out;
+}
+
 }  // namespace numtext

@@ -36,4 +36,13 @@ bool IsNumber(const QString& text, QChar decimalSeparator);
 // The number a text passing IsNumber reads; 0 otherwise.
 double ReadNumber(const QString& text, QChar decimalSeparator);
 
+// A pasted or dropped text read as a number in the user's notation, written
+// the way the field holds it (digits, "-", `decimalSeparator`): blanks around
+// it are ignored; blanks (ordinary, no-break, narrow no-break) between digit
+// groups before the separator are dropped, provided every group after the
+// first has three digits; and when the separator is "," a text with a single
+// "." and no "," takes that "." for it. Empty when the text is no number
+// (IsNumber fails) or holds a fraction where `fraction` is false.
+QString PastedNumber(const QString& text, QChar decimalSeparator, bool fraction = true);
+
 }  // namespace numtext

@@ -24,6 +24,28 @@ const QString kNoPath = QStringLiteral("Нет текста.");
 // Shared by the bolt and the nut window.
 QString gChosenPath;
 
+// The file was found but would not start: its name and the reason.
+QString LaunchFailedText(const QString& path, const platform::TShellResult& result) {
+  QString reason;
+  switch (result.Failure) {
+    case platform::TShellFailure::NoPermission:
+      reason = QStringLiteral("Нет прав на запуск этого файла.");
+      break;
+    case platform::TShellFailure::NotAProgram:
+      reason = QStringLiteral("Этот файл не является программой.");
+      break;
+    case platform::TShellFailure::NoHandler:
+      reason = QStringLiteral("Файл не помечен как программа,") + QChar(13) +
+               QStringLiteral("и открыть его нечем.");
+      break;
+    case platform::TShellFailure::None:
+    case platform::TShellFailure::Other:
+      reason = QStringLiteral("Система ответила: ") + result.SystemText;
+      break;
+  }
+  return QStringLiteral("Не удалось запустить файл ") + path + QChar(13) + reason;
+}
+
 const QString& KnownProgramFolder() {
   if (ProgramFolder.isEmpty()) TakeProgramFolder();
   return ProgramFolder;
@@ -89,7 +111,8 @@ void LaunchDrawingProgram(TForm* owner, TbsSkinMessage* message) {
     // them) would depend on whatever the current folder happens to be.
     const QFileInfo file(path);
     if (file.isAbsolute() && file.isFile()) {
-      platform::ShellOpen(path);
+      const platform::TShellResult result = platform::ShellOpen(path);
+      if (!result.Ok()) ShowNotice(message, LaunchFailedText(path, result));
     } else {
       ShowNotice(message, QStringLiteral("Файл acad.exe не найден.") + cr +
                               QStringLiteral("Пропишите путь к нему") + cr +

@@ -17,7 +17,8 @@ extern QString DrawingProgramPath;
 void ChooseDrawingProgramPath(TForm* owner, TOpenDialog* dialog, TbsSkinMessage* message);
 // The copy button: selects the whole field and copies it, then confirms.
 void CopySentenceToClipboard(QLineEdit* edit, TbsSkinMessage* message);
-// The launch button: reads the path and starts the program found there.
+// The launch button: reads the path and starts the program found there; a
+// file that is there but does not start is named in a notice with the reason.
 void LaunchDrawingProgram(TForm* owner, TbsSkinMessage* message);
 // Refreshes ProgramFolder from the program's own file name.
 void TakeProgramFolder();

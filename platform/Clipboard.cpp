@@ -19,4 +19,13 @@ void SetClipboardText(const QString& text) {
     clipboard->setText(text);
 }
 
+bool HasSelectionText() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  return clipboard && clipboard->supportsSelection();
+}
+
+QString SelectionText() {
+  return HasSelectionText() ? QGuiApplication::clipboard()->text(QClipboard::Selection) : QString();
+}
+
 }  // namespace platform

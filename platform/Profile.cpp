@@ -153,8 +153,10 @@ void WriteProfileString(const QString& file, const QString& section, const QStri
   const QFileInfo info(file);
   QByteArray old;
   if (info.exists()) {
-    // A read-only file stays as it is, although replacing it would work.
-    if (!info.isFile() || !info.isWritable()) WriteFailed(file);
+    // A read-only file stays as it is, although replacing it would work;
+    // marked so (no write permission for anyone), it binds the superuser too.
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (!info.isFile() || !info.isWritable() || !(info.permissions() & writeBits)) WriteFailed(file);
     QFile f(file);
     // What cannot be read could not be kept: do not write over it.
     if (!f.open(QIODevice::ReadOnly)) WriteFailed(file);
@@ -196,12 +198,16 @@ void WriteProfileString(const QString& file, const QString& section, const QStri
   QByteArray data;
   for (const TLine& l : lines) data += l.Bytes + l.End;
 
+  // The new content goes to a new file beside the old one, which is renamed
+  // over it only when every byte is written: a full disk or a folder where
+  // no file can be made leaves the old file as it was, never half written.
   QSaveFile out(file);
-  // A writable file in a folder where no temporary file can be made is
-  // still written, in place.
-  out.setDirectWriteFallback(true);
-  if (!out.open(QIODevice::WriteOnly)) WriteFailed(file);
-  if (out.write(data) != data.size()) {
+  out.setDirectWriteFallback(false);
+  // Unbuffered: a short write shows here. Buffered, it would only show when
+  // commit() flushes, and commit() renames the short file over the old one
+  // all the same.
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) WriteFailed(file);
+  if (out.write(data) != data.size() || out.error() != QFileDevice::NoError) {
     out.cancelWriting();
     WriteFailed(file);
   }

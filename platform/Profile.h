@@ -17,8 +17,10 @@ QString GetProfileString(const QString& file, const QString& section, const QStr
                          const QString& defaultValue);
 
 // Sets `key` in `section` of `file` to `value`, creating the file (not its
-// folder) on first write. Every other line keeps its bytes. The file is
-// replaced as a whole, so a failed write leaves the old one as it was.
+// folder) on first write. Every other line keeps its bytes. The new content
+// is written to a new file in the same folder and renamed over the old one,
+// so a failed write (read-only folder, full disk) leaves the old file byte
+// for byte; a file marked read-only is not replaced.
 // Throws EIniFileException("Unable to write to " + file) when the file cannot
 // be written, or when the value holds a line break (it could not be read back).
 void WriteProfileString(const QString& file, const QString& section, const QString& key,

@@ -5,34 +5,52 @@
 #include <QProcess>
 #include <QUrl>
 
+#include <cerrno>
+
 namespace platform {
 
 namespace {
 TShellRecorder gRecorder;
+
+// QProcess gives a failed start only as text, "execv: " and the system's
+// message for the error number; the number is found again by its message.
+TShellResult StartFailure(const QString& text) {
+  const struct {
+    int Error;
+    TShellFailure Failure;
+  } known[] = {{EACCES, TShellFailure::NoPermission},
+               {EPERM, TShellFailure::NoPermission},
+               {ENOEXEC, TShellFailure::NotAProgram}};
+  for (const auto& k : known)
+    if (text.endsWith(qt_error_string(k.Error))) return {k.Failure, text};
+  return {TShellFailure::Other, text};
 }
+}  // namespace
 
 TShellRoute ShellRouteFor(const QString& path) {
   const QFileInfo info(path);
   return info.isFile() && info.isExecutable() ? TShellRoute::Program : TShellRoute::DefaultHandler;
 }
 
-bool ShellOpen(const QString& path) {
-  if (path.isEmpty()) return false;
+TShellResult ShellOpen(const QString& path) {
+  if (path.isEmpty()) return {TShellFailure::Other, {}};
   // An absolute path never starts with a dash, and QProcess does not search
   // PATH for a program named with a separator.
   const QString absolute = QFileInfo(path).absoluteFilePath();
   const TShellRoute route = ShellRouteFor(absolute);
   if (gRecorder) {
     gRecorder(absolute, route);
-    return true;
+    return {};
   }
   if (route == TShellRoute::Program) {
     QProcess process;
     process.setProgram(absolute);
     process.setArguments({});
-    if (process.startDetached()) return true;
+    if (process.startDetached()) return {};
+    return StartFailure(process.errorString());
   }
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
+  if (QDesktopServices::openUrl(QUrl::fromLocalFile(absolute))) return {};
+  return {TShellFailure::NoHandler, {}};
 }
 
 void SetShellRecorder(TShellRecorder recorder) { gRecorder = std::move(recorder); }

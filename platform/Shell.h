@@ -13,14 +13,28 @@ enum class TShellRoute { Program, DefaultHandler };
 // the user may execute, DefaultHandler otherwise.
 TShellRoute ShellRouteFor(const QString& path);
 
+// Why a file was not opened.
+enum class TShellFailure {
+  None,
+  NoPermission,  // the system refused to start the program
+  NotAProgram,   // marked executable, but in no form the system runs
+  NoHandler,     // not a program, and the desktop has nothing to open it with
+  Other,         // anything else; the system's words say what
+};
+
+struct TShellResult {
+  TShellFailure Failure = TShellFailure::None;
+  QString SystemText;  // the system's own words, when it gave any
+  bool Ok() const { return Failure == TShellFailure::None; }
+};
+
 // Opens the file at `path` (made absolute against the current folder): a
 // program is started directly, detached, with no arguments and no shell in
 // between, so that nothing in the path is interpreted; any other file goes to
-// the desktop's default handler. A program that the system refuses to start
-// (an executable-looking file on a foreign file system, say) goes to the
-// default handler too. Returns whether the request was handed over; the
-// caller does not wait for the started program.
-bool ShellOpen(const QString& path);
+// the desktop's default handler. A program the system refuses to start is
+// not handed on: it fails with the system's reason. The caller does not wait
+// for the started program.
+TShellResult ShellOpen(const QString& path);
 
 // Tests install a recorder: ShellOpen then starts nothing and reports the
 // absolute path and the route instead. An empty function restores launching.

@@ -8,7 +8,6 @@
 namespace {
 constexpr quint32 kFileHeader = 14;
 constexpr quint32 BI_RGB = 0;
-constexpr int kMaxSide = 32768;
 
 [[noreturn]] void Invalid() { throw EReadError(QStringLiteral("Bitmap image is not valid")); }
 
@@ -46,8 +45,8 @@ TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos) {
     info.BitCount = U16(h + 14);
     info.Compression = U32(h + 16);
   }
-  if (planes != 1 || info.Width <= 0 || info.Width > kMaxSide || info.Height == 0 ||
-      info.Height < -kMaxSide || info.Height > kMaxSide)
+  if (planes != 1 || info.Width <= 0 || info.Width > kMaxPictureSide || info.Height == 0 ||
+      info.Height < -kMaxPictureSide || info.Height > kMaxPictureSide)
     Invalid();
   switch (info.BitCount) {
     case 1: case 4: case 8: case 16: case 24: case 32: break;
@@ -153,8 +152,13 @@ QImage DecodeDirect(int bitCount, const TBmpRows& rows) {
 }
 }  // namespace
 
-QImage ReadBmp(QByteArrayView data, qsizetype& pos) {
+QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget) {
   const TBmpInfo info = ReadBmpInfo(data, pos);
+  const qint64 pixels = qint64(info.Width) * (info.Height < 0 ? -qint64(info.Height) : info.Height);
+  if (budget) {
+    if (pixels > *budget) Invalid();
+    *budget -= pixels;
+  }
   if (info.Compression != BI_RGB) {
     QImage image = DecodeCompressed(data, pos, info);
     pos += info.FileSize;

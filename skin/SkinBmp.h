@@ -2,8 +2,16 @@
 // Windows bitmap files inside the skin container: reading one from a byte
 // buffer (its length is the total size in its file header), and writing
 // pictures as BMP files of a chosen depth for the skin tools.
+#include "skin/SkinIni.h"
+
 #include <QByteArray>
 #include <QImage>
+
+// No side of a skin picture may exceed this, and the pictures of one skin
+// together may hold no more than kMaxSkinPixels: a container that asks for
+// more is refused before anything is allocated for it.
+constexpr int kMaxPictureSide = skinvalue::kMaxCoordinate;
+constexpr qint64 kMaxSkinPixels = qint64(16) * 1024 * 1024;
 
 struct TBmpInfo {
   quint32 FileSize = 0;  // total size from the file header
@@ -16,14 +24,16 @@ struct TBmpInfo {
 };
 
 // Reads the headers of the BMP file starting at `pos`; throws EReadError when
-// they are not there or not sound.
+// they are not there or not sound, or when a side exceeds kMaxPictureSide.
 TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos);
 
 // Reads the BMP file starting at `pos` and moves `pos` past it. 1, 4 and 8 bpp
 // pictures come back as Format_Indexed8 with their colour table, deeper ones
 // as Format_RGB32. A file that runs past the end of the data, or that cannot
-// be decoded, throws EReadError and leaves `pos` where it was.
-QImage ReadBmp(QByteArrayView data, qsizetype& pos);
+// be decoded, throws EReadError and leaves `pos` where it was. With a
+// `budget`, a picture of more pixels than it holds throws EReadError too, and
+// the picture's pixels are taken off it.
+QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget = nullptr);
 
 // A complete BMP file of the picture at 1, 4, 8 or 24 bits per pixel. For
 // 1, 4 and 8 the picture must be Format_Indexed8 with a colour table of at

@@ -175,4 +175,12 @@ void TbsSkinData::LoadDescription(const TbsIniTable& ini) {
 
   ReadRecordList(ini, QStringLiteral("SKINOBJECTS"), CreateObjectRecord, FObjects);
   ReadRecordList(ini, QStringLiteral("SKINCONTROLS"), CreateControlRecord, FControls);
+
+  // A record's skin rectangle is cut to the picture it lies in.
+  const auto clip = [](TRect& r, const QImage& picture) {
+    if (!picture.isNull()) r = r.ClippedTo(picture.width(), picture.height());
+  };
+  for (const auto& o : FObjects)
+    clip(o->SkinRect, o->SkinRectInAPicture ? ActivePicture(o->ActivePictureIndex) : FPicture);
+  for (const auto& c : FControls) clip(c->SkinRect, ActivePicture(c->PictureIndex));
 }

@@ -24,9 +24,9 @@ char ReadByte(QByteArrayView data, qsizetype& pos) {
 }
 
 // A flag byte, and the bitmap that follows it when the flag is 0.
-QImage ReadFlaggedPicture(QByteArrayView data, qsizetype& pos) {
+QImage ReadFlaggedPicture(QByteArrayView data, qsizetype& pos, qint64& budget) {
   if (ReadByte(data, pos) != 0) return {};
-  return ReadBmp(data, pos);
+  return ReadBmp(data, pos, &budget);
 }
 
 TbsDecodedSkin DecodeContainer(const QByteArray& data) {
@@ -37,16 +37,18 @@ TbsDecodedSkin DecodeContainer(const QByteArray& data) {
     skin.TooNew = true;
     return skin;
   }
-  skin.Picture = ReadFlaggedPicture(data, pos);
-  skin.InActivePicture = ReadFlaggedPicture(data, pos);
-  skin.Mask = ReadFlaggedPicture(data, pos);
+  // All pictures of the skin share one pixel budget.
+  qint64 budget = kMaxSkinPixels;
+  skin.Picture = ReadFlaggedPicture(data, pos, budget);
+  skin.InActivePicture = ReadFlaggedPicture(data, pos, budget);
+  skin.Mask = ReadFlaggedPicture(data, pos, budget);
   if (version == 2) {
     // Two more pictures of the older container, read and dropped.
-    ReadFlaggedPicture(data, pos);
-    ReadFlaggedPicture(data, pos);
+    ReadFlaggedPicture(data, pos, budget);
+    ReadFlaggedPicture(data, pos, budget);
   }
   const qint32 count = ReadInt32(data, pos);
-  for (qint32 i = 0; i < count; ++i) skin.ActivePictures.append(ReadBmp(data, pos));
+  for (qint32 i = 0; i < count; ++i) skin.ActivePictures.append(ReadBmp(data, pos, &budget));
   skin.Description = data.sliced(pos);
   return skin;
 }

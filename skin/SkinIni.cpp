@@ -45,7 +45,7 @@ std::array<int, N> Pieces(const QString& value) {
   std::size_t n = 0;
   for (QStringView piece : QStringView(value).split(QLatin1Char(','))) {
     if (n == N) throw EConvertError(QStringLiteral("'%1' has too many parts").arg(value));
-    out[n++] = DigitsOf(piece);
+    out[n++] = std::min(DigitsOf(piece), skinvalue::kMaxCoordinate);
   }
   if (n != N) InvalidInteger(value);
   return out;

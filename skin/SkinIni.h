@@ -28,6 +28,12 @@ struct TRect {
   bool IsEmpty() const { return Width() <= 0 || Height() <= 0; }
   QRect ToQRect() const { return QRect(Left, Top, Width(), Height()); }
   bool operator==(const TRect&) const = default;
+  // Every edge moved into 0..width, 0..height: nothing of the rectangle lies
+  // outside a picture of that size.
+  TRect ClippedTo(int width, int height) const {
+    const auto in = [](int v, int hi) { return v < 0 ? 0 : v > hi ? hi : v; };
+    return TRect{in(Left, width), in(Top, height), in(Right, width), in(Bottom, height)};
+  }
 };
 
 // Splits text into lines at CR LF, CR or LF (as a string list takes text).
@@ -41,7 +47,10 @@ int ToInteger(const QString& value, int fallback);
 // True only for exactly "1".
 bool ToBoolean(const QString& value);
 // Pieces split at commas, only the digits of each piece counting. A piece
-// without any digit, or a wrong number of pieces, throws EConvertError.
+// without any digit, or a wrong number of pieces, throws EConvertError. A
+// piece above kMaxCoordinate reads as kMaxCoordinate: no picture is larger,
+// and sums of coordinates stay far from the integer range.
+constexpr int kMaxCoordinate = 4096;
 TRect ToRect(const QString& value);
 QPoint ToPoint(const QString& value);
 TFontStyles ToFontStyle(const QString& value);

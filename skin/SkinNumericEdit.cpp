@@ -1,12 +1,18 @@
 #include "skin/SkinNumericEdit.h"
 
+#include "platform/Clipboard.h"
 #include "platform/Platform.h"
 #include "skin/SkinFitText.h"
 #include "skin/SkinPlainLook.h"
 
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
 
@@ -24,7 +30,15 @@ public:
   }
 
 protected:
+  // Every way text enters besides typing ends in the field's PasteText: the
+  // paste keys, the context menu's paste, the middle button's paste of the
+  // selection, and a drop.
   void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Paste)) {
+      FOwner->PasteText(platform::ClipboardText());
+      event->accept();
+      return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
       platform::Beep();
       event->accept();
@@ -43,6 +57,64 @@ protected:
       }
     }
     QLineEdit::keyPressEvent(event);
+  }
+
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The standard menu's paste goes past the field's rules: find it by its
+    // connection and send it through them.
+    for (QAction* action : menu->actions())
+      if (QObject::disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+          QObject::disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
+        connect(action, &QAction::triggered, this, [this] { FOwner->PasteText(platform::ClipboardText()); });
+    menu->popup(event->globalPos());
+    event->accept();
+  }
+
+  void mousePressEvent(QMouseEvent* event) override {
+    // The middle button pastes on release; pressing it moves nothing.
+    if (event->button() == Qt::MiddleButton && platform::HasSelectionText()) {
+      event->accept();
+      return;
+    }
+    QLineEdit::mousePressEvent(event);
+  }
+
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::MiddleButton && platform::HasSelectionText()) {
+      // Pasted where the button was released, as a text field does.
+      PasteAt(cursorPositionAt(event->position().toPoint()), platform::SelectionText());
+      event->accept();
+      return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+  }
+
+  // A drag moves the cursor along as it passes; a refused drop puts the
+  // cursor and the selection back where they were before it came.
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    FBeforeDrag = {cursorPosition(), selectionStart(), selectionLength()};
+    QLineEdit::dragEnterEvent(event);
+  }
+
+  void dragLeaveEvent(QDragLeaveEvent* event) override {
+    QLineEdit::dragLeaveEvent(event);
+    Restore(FBeforeDrag);
+  }
+
+  void dropEvent(QDropEvent* event) override {
+    const QMimeData* data = event->mimeData();
+    const int at = cursorPositionAt(event->position().toPoint());
+    Restore(FBeforeDrag);
+    if (data && data->hasText() && PasteAt(at, data->text())) {
+      event->acceptProposedAction();
+      // A field that is not being edited shows its value written out.
+      if (!hasFocus()) FOwner->Rewrite();
+    } else {
+      event->ignore();
+    }
+    update();
   }
 
   void paintEvent(QPaintEvent* event) override {
@@ -66,7 +138,29 @@ protected:
   }
 
 private:
+  struct TCursor {
+    int Position = 0, SelectionStart = -1, SelectionLength = 0;
+  };
+  void Restore(const TCursor& c) {
+    if (c.SelectionStart >= 0)
+      setSelection(c.SelectionStart, c.SelectionLength);
+    else
+      setCursorPosition(c.Position);
+  }
+
+  // Pastes at `position` with nothing selected; a refused text leaves the
+  // cursor and the selection where they were.
+  bool PasteAt(int position, const QString& text) {
+    const TCursor before{cursorPosition(), selectionStart(), selectionLength()};
+    deselect();
+    setCursorPosition(position);
+    if (FOwner->PasteText(text)) return true;
+    Restore(before);
+    return false;
+  }
+
   TbsSkinNumericEdit* FOwner;
+  TCursor FBeforeDrag;
 };
 
 // --- The field ----------------------------------------------------------------
@@ -173,6 +267,22 @@ bool TbsSkinNumericEdit::AcceptsCharacter(QChar c) const {
   QString rest = FEditor->text();
   if (FEditor->hasSelectedText()) rest.remove(FEditor->selectionStart(), FEditor->selectedText().size());
   return !rest.contains(c);
+}
+
+bool TbsSkinNumericEdit::PasteText(const QString& text) {
+  const QChar sep = platform::DecimalSeparator();
+  const QString number = numtext::PastedNumber(text, sep, ValueType == TbsValueType::vtFloat);
+  // The text as it would read, the number over the selection or at the cursor.
+  QString result = FEditor->text();
+  const int at = FEditor->hasSelectedText() ? FEditor->selectionStart() : FEditor->cursorPosition();
+  if (FEditor->hasSelectedText()) result.remove(at, FEditor->selectionLength());
+  result.insert(at, number);
+  if (number.isEmpty() || !numtext::IsNumber(result, sep)) {
+    platform::Beep();
+    return false;
+  }
+  FEditor->insert(number);  // an edit like typing: TextEdited takes the value
+  return true;
 }
 
 void TbsSkinNumericEdit::TextEdited(const QString& text) {

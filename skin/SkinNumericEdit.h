@@ -13,8 +13,9 @@ class TbsNumericEditor;
 enum class TbsValueType { vtInteger, vtFloat };
 
 // A field that holds a double `Value` and its text. Only digits, "-" and the
-// locale's decimal separator may be typed; on losing the focus the text is
-// rewritten in fixed notation with `Decimal` digits after the separator.
+// locale's decimal separator may be typed, and only a number may be pasted
+// or dropped; on losing the focus the text is rewritten in fixed notation
+// with `Decimal` digits after the separator.
 // With an "edit" record it looks like the skinned edit field: the record's
 // body, the text inside its client rectangle in the record's colour.
 class TbsSkinNumericEdit : public TbsSkinCustomControl {
@@ -43,6 +44,13 @@ public:
 
   // The rewrite the field does on focus loss.
   void Rewrite();
+
+  // Text that enters other than by typing (pasted, dropped), placed over the
+  // selection or at the cursor. Taken when it is a number in the user's
+  // notation (numtext::PastedNumber) and the field's text stays a number, so
+  // that the value is always the number shown; otherwise refused with a beep,
+  // text and value as they were. Returns whether it was taken.
+  bool PasteText(const QString& text);
 
   void SetSkinData(TbsSkinData* data) override;
   void LookUpRecord() override;

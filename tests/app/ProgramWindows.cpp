@@ -10,7 +10,6 @@ void ProgramWindowsTest::SetUp() {
   Application->ResetTermination();
   Application->SetTitle(kApplicationTitle);
   SetProgramIdentity();
-  SinceCreation.start();
   CreateForms();
 }
 

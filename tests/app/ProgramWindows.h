@@ -3,7 +3,6 @@
 // destroyed in TearDown.
 #include "tests/common/Compositor.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 class ProgramWindowsTest : public ::testing::Test {
@@ -13,6 +12,4 @@ protected:
   // Skips the splash's three seconds: runs its timer handler now, so that the
   // main window is shown and the splash is gone.
   static void FinishSplash();
-  // Started just before the windows were created.
-  QElapsedTimer SinceCreation;
 };

@@ -5,6 +5,7 @@
 #include "core/NumberFormat.h"
 #include "core/ThreadCalc.h"
 #include "calc/Unit_Calcule.h"
+#include "platform/Clipboard.h"
 #include "platform/Platform.h"
 #include "tests/common/Notices.h"
 #include "tests/common/ShownText.h"
@@ -160,6 +161,29 @@ TEST_F(CalculeWindow, FieldsAreRoundedBeforeTheCalculationReadsThem) {
   EXPECT_EQ(w->bsSkinNumericEdit3->Text(), "0,14");
   EXPECT_EQ(w->bsSkinNumericEdit4->Text(), "9,026");
   EXPECT_EQ(w->bsSkinStdLabel10->Caption(), exact);
+}
+
+TEST_F(CalculeWindow, PastedNumbersAreTheNumbersCalculatedWith) {
+  // The worked example, its numbers pasted as they come from elsewhere; a
+  // paste that is no number is refused and leaves the number shown.
+  auto paste = [](TbsSkinNumericEdit* field, const QString& text) {
+    platform::SetClipboardText(text);
+    field->Editor()->setFocus(Qt::TabFocusReason);
+    field->Editor()->selectAll();
+    QTest::keyClick(field->Editor(), Qt::Key_V, Qt::ControlModifier);
+  };
+  Material(2);
+  UpperInputs("1", "1", "1", "1,5", "10", "1");
+  paste(w->bsSkinNumericEdit1, QStringLiteral("16"));
+  paste(w->bsSkinNumericEdit2, QStringLiteral("10.5"));
+  paste(w->bsSkinNumericEdit3, QStringLiteral(" 0.14 "));
+  paste(w->bsSkinNumericEdit4, QStringLiteral("9.026"));
+  paste(w->bsSkinNumericEdit1, QStringLiteral("16 мм"));
+  Press(w->bsSkinButton1);
+  EXPECT_EQ(w->bsSkinNumericEdit1->Text(), QStringLiteral("16,00"));
+  EXPECT_EQ(w->bsSkinNumericEdit2->Text(), QStringLiteral("10,500"));
+  EXPECT_EQ(w->bsSkinStdLabel9->Caption(), kForce + Nb("1 851,39") + QStringLiteral(" кг."));
+  EXPECT_EQ(w->bsSkinStdLabel10->Caption(), kTorque + QStringLiteral("39,14 Н*м."));
 }
 
 TEST_F(CalculeWindow, TypedStrengthGivesTheSameResultsAsTheTableValue) {

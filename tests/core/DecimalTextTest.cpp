@@ -32,6 +32,27 @@ TEST(DecimalText, ReadsTheNumberAndRefusesOverflow) {
   EXPECT_FALSE(numtext::IsNumber(huge, kComma));
 }
 
+TEST(DecimalText, PastedTextIsReadInTheUsersNotation) {
+  auto pasted = [](const QString& text, QChar sep = kComma) { return numtext::PastedNumber(text, sep); };
+  // What a result shows, with its no-break or ordinary group blanks.
+  EXPECT_EQ(pasted(QStringLiteral("14\u00A0734,80")), QStringLiteral("14734,80"));
+  EXPECT_EQ(pasted(QStringLiteral("14 734,80")), QStringLiteral("14734,80"));
+  EXPECT_EQ(pasted(QStringLiteral("-1\u202F000\u202F000")), QStringLiteral("-1000000"));
+  // A lone point stands for the comma; blanks around the text do not count.
+  EXPECT_EQ(pasted(QStringLiteral(" 75.5\n")), QStringLiteral("75,5"));
+  EXPECT_EQ(pasted(QStringLiteral("14 734.8")), QStringLiteral("14734,8"));
+  EXPECT_EQ(pasted(QStringLiteral("-0,5")), QStringLiteral("-0,5"));
+  // Under a point locale the comma is no decimal separator.
+  EXPECT_EQ(pasted(QStringLiteral("2.5"), QChar('.')), QStringLiteral("2.5"));
+  EXPECT_EQ(pasted(QStringLiteral("2,5"), QChar('.')), QString());
+  for (const char* bad : {"", " ", "abc", "1.234,5", "1.2.3", "1 2", "1234 567", "1  234", " -", "- 1", "1 234 56",
+                          "1,2 345", "12,5 0", "+5", "1e3", "5 кг"})
+    EXPECT_EQ(pasted(QString::fromUtf8(bad)), QString()) << bad;
+  // A whole-number field takes no fraction.
+  EXPECT_EQ(numtext::PastedNumber(QStringLiteral("1 200"), kComma, false), QStringLiteral("1200"));
+  EXPECT_EQ(numtext::PastedNumber(QStringLiteral("12,5"), kComma, false), QString());
+}
+
 TEST(DecimalText, FixedNotationRoundsHalvesAwayFromZero) {
   auto fixed = [](double v, int decimals) { return numtext::RoundedFixed(v, -decimals, decimals, QChar(',')); };
   EXPECT_EQ(fixed(0.137, 2), "0,14");

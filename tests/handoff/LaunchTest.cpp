@@ -3,7 +3,11 @@
 
 #include "platform/Exceptions.h"
 
+#include "tests/common/FileHandler.h"
+
+#include <QDesktopServices>
 #include <QDir>
+#include <QUrl>
 
 namespace {
 
@@ -74,4 +78,31 @@ TEST_F(HandoffTest, ErrorWhileStartingQuotesThePath) {
   EXPECT_TRUE(Errors.isEmpty()) << "the launch handles its own errors";
 }
 
+TEST_F(HandoffTest, AFileThatDoesNotStartIsNamedWithTheReason) {
+  platform::SetShellRecorder({});  // really started, or really refused
+  const QString garbage = MakeFile(QStringLiteral("cad/acad"), "not a program\n", true);
+  const QString document = MakeFile(QStringLiteral("cad/acad.exe"), "MZ", false);
+  FileHandler desktop;
+  PutSettings("[Patch]\nPatch1=" + garbage.toUtf8() + "\n");
+  PressLaunchButton();
+  EXPECT_EQ(Notices->Texts(), QStringList{QStringLiteral("Не удалось запустить файл ") + garbage + CR() +
+                                          QStringLiteral("Этот файл не является программой.")});
+  EXPECT_TRUE(desktop.Opened.isEmpty()) << "a program that did not start is not handed to the desktop";
+
+  // A file that is no program goes to the desktop, which may have nothing
+  // to open it with (the offscreen tests' has not).
+  PutSettings("[Patch]\nPatch1=" + document.toUtf8() + "\n");
+  PressLaunchButton();
+  EXPECT_EQ(desktop.Opened, QStringList{document});
+  EXPECT_EQ(Notices->Texts().size(), 1);
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+  PressLaunchButton();
+  ASSERT_EQ(Notices->Texts().size(), 2);
+  EXPECT_EQ(Notices->Texts()[1], QStringLiteral("Не удалось запустить файл ") + document + CR() +
+                                     QStringLiteral("Файл не помечен как программа,") + CR() +
+                                     QStringLiteral("и открыть его нечем."));
+  EXPECT_TRUE(Errors.isEmpty());
+}
+
 }  // namespace
+

@@ -1,5 +1,6 @@
 // Profile strings: reading what others wrote, writing one key and keeping the
-// rest of the file, and refusing writes that cannot succeed.
+// rest of the file, and refusing writes that cannot succeed without harm to
+// the file there.
 #include "platform/Exceptions.h"
 #include "platform/Profile.h"
 
@@ -7,6 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -164,23 +169,69 @@ TEST_F(ProfileTest, FailedWritesThrowAndKeepTheFile) {
   EXPECT_FALSE(QFileInfo::exists(orphan));
 }
 
-TEST_F(ProfileTest, ReadOnlyPlacesGiveTheWriteError) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  const QString folder = Dir.filePath(QStringLiteral("locked"));
-  ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("locked")));
-  const QString file = folder + QStringLiteral("/settings.ini");
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  EXPECT_THROW(platform::WriteProfileString(file, QStringLiteral("Patch"), QStringLiteral("Patch1"),
-                                            QStringLiteral("/x")),
-               EIniFileException);
-  QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  EXPECT_FALSE(QFileInfo::exists(file));
+// Places no one may write to, the superuser included.
+TEST_F(ProfileTest, ReadOnlyPlacesGiveTheWriteErrorAndKeepTheFile) {
+  const QByteArray kept = "[Patch]\nPatch1=/kept\n";
+  Put(kept);
+  auto expectWriteError = [](const QString& file) {
+    try {
+      platform::WriteProfileString(file, QStringLiteral("Patch"), QStringLiteral("Patch1"), QStringLiteral("/x"));
+      ADD_FAILURE() << "no error for " << file.toStdString();
+    } catch (const EIniFileException& e) {
+      EXPECT_EQ(e.Message(), QStringLiteral("Unable to write to ") + file);
+    }
+  };
 
-  // A read-only file in a writable folder is not replaced either.
-  Put("[Patch]\nPatch1=/kept\n");
-  QFile::setPermissions(File, QFileDevice::ReadOwner);
-  EXPECT_THROW(Set(QStringLiteral("/x")), EIniFileException);
-  EXPECT_EQ(Get(), QStringLiteral("/kept"));
+  // A folder that is a regular file: nothing can be made below it.
+  expectWriteError(File + QStringLiteral("/settings.ini"));
+  EXPECT_EQ(Bytes(), kept);
+
+  // A file that exists in a folder where no new file can be made (the
+  // process's own name under /proc) is not written in place either.
+  const QString own = QStringLiteral("/proc/self/comm");
+  QFile name(own);
+  ASSERT_TRUE(name.open(QIODevice::ReadOnly));
+  const QByteArray before = name.readAll();
+  name.close();
+  expectWriteError(own);
+  ASSERT_TRUE(name.open(QIODevice::ReadOnly));
+  EXPECT_EQ(name.readAll(), before);
+
+  // A file marked read-only in a writable folder is not replaced.
+  QFile::setPermissions(File, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+  expectWriteError(File);
+  EXPECT_EQ(Bytes(), kept);
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")});
+}
+
+// The disk fills up part way through the new file: a child process whose
+// files may not grow past 16 bytes writes a longer path.
+TEST_F(ProfileTest, AFullDiskLeavesTheOldFileByteForByte) {
+  const QByteArray kept = "; kept\n[Patch]\nPatch1=/old/path/to/the/drawing/program\n";
+  Put(kept);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of ending the process
+    const rlimit limit{16, 16};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    int code = 1;  // no error
+    try {
+      Set(QStringLiteral("/new/path/to/the/drawing/program"));
+    } catch (const EIniFileException& e) {
+      code = e.Message() == QStringLiteral("Unable to write to ") + File ? 0 : 2;
+    } catch (...) {
+      code = 3;
+    }
+    _exit(code);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: no error, 2: another message, 3: another error";
+  EXPECT_EQ(Bytes(), kept);
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")})
+      << "the new file is not left behind";
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // by its path alone, with nothing in the path read by a shell.
 #include "platform/Shell.h"
 
+#include "tests/common/FileHandler.h"
+
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,15 +53,15 @@ TEST_F(ShellTest, ProgramsAreStartedOtherFilesHandedOn) {
   // A folder is executable in the file system's sense, but not a program.
   EXPECT_EQ(platform::ShellRouteFor(Dir.path()), platform::TShellRoute::DefaultHandler);
 
-  EXPECT_TRUE(platform::ShellOpen(program));
-  EXPECT_TRUE(platform::ShellOpen(text));
+  EXPECT_TRUE(platform::ShellOpen(program).Ok());
+  EXPECT_TRUE(platform::ShellOpen(text).Ok());
   ASSERT_EQ(Launches.size(), 2);
   EXPECT_EQ(Launches[0].Path, program);
   EXPECT_EQ(Launches[0].Route, platform::TShellRoute::Program);
   EXPECT_EQ(Launches[1].Path, text);
   EXPECT_EQ(Launches[1].Route, platform::TShellRoute::DefaultHandler);
 
-  EXPECT_FALSE(platform::ShellOpen(QString()));
+  EXPECT_FALSE(platform::ShellOpen(QString()).Ok());
   EXPECT_EQ(Launches.size(), 2);
 }
 
@@ -81,12 +84,30 @@ TEST_F(ShellTest, StartsAProgramByItsPathAlone) {
   const QByteArray script = "#!/bin/sh\nprintf '%s|%s' \"$0\" \"$#\" > '" + marker.toUtf8() + "'\n";
   const QString name = QStringLiteral("-a b;c $HOME `id` $(echo x) \"q\" 'r' Чертёж");
   const QString program = Make(name, script, true);
-  ASSERT_TRUE(platform::ShellOpen(program));
+  ASSERT_TRUE(platform::ShellOpen(program).Ok());
+  // The script writes its line at once; wait for it however long it takes.
   QFile out(marker);
-  for (int i = 0; i < 1000 && !(out.exists() && out.size() > 0); ++i) QTest::qWait(10);
-  QTest::qWait(50);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return out.exists() && out.size() > 0; }, 120000));
   ASSERT_TRUE(out.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(out.readAll()), program + QStringLiteral("|0"));
 }
 
+TEST_F(ShellTest, FailuresSayWhyAndAProgramIsNeverHandedOn) {
+  platform::SetShellRecorder({});
+  // Marked executable, but neither a binary nor a script: nothing starts.
+  const QString garbage = Make(QStringLiteral("acad"), "not a program\n", true);
+  const QString text = Make(QStringLiteral("notes.txt"), "text", false);
+  {
+    FileHandler desktop;
+    const platform::TShellResult failed = platform::ShellOpen(garbage);
+    EXPECT_EQ(failed.Failure, platform::TShellFailure::NotAProgram) << failed.SystemText.toStdString();
+    EXPECT_TRUE(desktop.Opened.isEmpty()) << "a program that did not start went to the desktop";
+    EXPECT_TRUE(platform::ShellOpen(text).Ok());
+    EXPECT_EQ(desktop.Opened, QStringList{text});
+  }
+  // No desktop to hand a file to (the offscreen tests have none).
+  EXPECT_EQ(platform::ShellOpen(text).Failure, platform::TShellFailure::NoHandler);
+}
+
 }  // namespace
+

@@ -2,7 +2,10 @@
 #include "platform/Exceptions.h"
 #include "skin/SkinData.h"
 #include "SkinDataTestSupport.h"
+#include "fuzz/SkinInput.h"
 
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace skintest;
@@ -238,6 +241,13 @@ TEST(SkinDataLoad, DamagedContainersLeaveTheSkinEmpty) {
       {"count beyond", [&](TContainer& c) { c.Count = 3; c.Text.clear(); }},
       {"bad rectangle", [&](TContainer& c) { c.Text += "[button]\r\n"; c.Text.replace("-1,2,3,4", "1,2,,4"); }},
       {"extra pieces", [&](TContainer& c) { c.Text.replace("clientrect=2,25,30,18", "clientrect=2,25,30,18,7"); }},
+      // Pictures too large to hold: one side over the limit, or together
+      // more pixels than a skin may have.
+      {"side over limit", [&](TContainer& c) { c.Active = {Bmp(kMaxPictureSide + 1, 1, 1)}; }},
+      {"pixels over budget", [&](TContainer& c) {
+         c.Picture = Bmp(kMaxPictureSide, int(kMaxSkinPixels / kMaxPictureSide), 1);
+         c.Active.append(Bmp(1, 1, 1));
+       }},
   };
   for (const TCase& t : cases) {
     TContainer c = Sample();
@@ -263,6 +273,20 @@ TEST(SkinDataLoad, DamagedContainersLeaveTheSkinEmpty) {
   EXPECT_TRUE(data.Empty());
 }
 
+TEST(SkinDataLoad, RectanglesStayWithinTheirPictures) {
+  TContainer c = Sample();
+  c.Text.replace("[button]\r\nskinrect=-1,2,3,4", "[button]\r\npictureindex=1\r\nskinrect=2,1,99999,8");
+  c.Text.replace("[caption]\r\n", "[caption]\r\nskinrect=30,0,4000,21\r\n");
+  c.Text.replace("clientrect=2,25,30,18", "clientrect=2,25,2147483647,18");
+  TbsSkinData data;
+  data.ReadStoredSkin(Stored(c.Bytes()).get());
+  // Cut to the 7 x 3 active picture and to the 32 x 20 main picture.
+  EXPECT_EQ(data.ControlRecord<TbsDataSkinButtonControl>(QStringLiteral("button"))->SkinRect, (TRect{2, 1, 7, 3}));
+  EXPECT_EQ(data.ObjectRecord<TbsDataSkinCaption>(QStringLiteral("caption"))->SkinRect, (TRect{30, 0, 32, 20}));
+  // A coordinate no picture can reach is held at the limit.
+  EXPECT_EQ(data.FormInfo.ClientRect.Right, skinvalue::kMaxCoordinate);
+}
+
 TEST(SkinDataLoad, NegativeCountAndNoSectionsStillLoad) {
   TContainer c;
   c.Count = -5;
@@ -274,4 +298,17 @@ TEST(SkinDataLoad, NegativeCountAndNoSectionsStillLoad) {
   EXPECT_EQ(data.ActivePictureCount(), 0);
   EXPECT_EQ(data.FormInfo.ClientRect, TRect());
   EXPECT_EQ(data.FormInfo.BGPictureIndex, -1);
+}
+
+// Every input the fuzzer kept, loaded and drawn with as the fuzz target does;
+// a sanitizer build reports what goes wrong on the way.
+TEST(SkinDataLoad, FuzzCorpusLoadsAndDrawsSafely) {
+  const QDir corpus(QStringLiteral(MOMENTY_FUZZ_CORPUS));
+  const QStringList inputs = corpus.entryList(QDir::Files);
+  ASSERT_FALSE(inputs.isEmpty()) << MOMENTY_FUZZ_CORPUS;
+  for (const QString& name : inputs) {
+    QFile file(corpus.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    EXPECT_TRUE(RunSkinInput(file.readAll())) << name.toStdString();
+  }
 }

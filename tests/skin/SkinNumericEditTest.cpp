@@ -1,15 +1,19 @@
 // The numeric field: the keys it takes, the rewrite when the focus leaves and
 // its change events. The test program runs with ',' and U+00A0 as the
 // locale's separators.
+#include "platform/Clipboard.h"
 #include "platform/Forms.h"
 #include "platform/Platform.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinNumericEdit.h"
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -182,6 +186,118 @@ TEST_F(SkinNumericEditField, SettingTheValueRewritesLikeLeaving) {
   EXPECT_EQ(changes, 2);  // nothing changed
   field->SetValue(std::numeric_limits<double>::infinity());
   EXPECT_EQ(field->Text(), "0,0123");  // a field never holds what it cannot write
+}
+
+// --- Pasted and dropped text ---------------------------------------------------
+
+// Drags `text` onto `target` and drops it at `at`; whether the drop was taken.
+bool DropText(QWidget* target, QPoint at, const QString& text) {
+  QMimeData data;
+  data.setText(text);
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  return drop.isAccepted();
+}
+
+// The ways text enters besides typing, each from the clipboard's text (a drop
+// carries it itself), over the whole text selected.
+enum class Entry { CtrlV, ShiftInsert, ContextMenu, Drop };
+
+std::string EntryName(const ::testing::TestParamInfo<Entry>& info) {
+  static const char* const kNames[] = {"CtrlV", "ShiftInsert", "ContextMenu", "Drop"};
+  return kNames[int(info.param)];
+}
+
+class SkinNumericEditPaste : public SkinNumericEditField, public ::testing::WithParamInterface<Entry> {
+protected:
+  void Enter(const QString& text) {
+    QLineEdit* editor = field->Editor();
+    switch (GetParam()) {
+      case Entry::CtrlV:
+      case Entry::ShiftInsert:
+        platform::SetClipboardText(text);
+        if (GetParam() == Entry::CtrlV)
+          QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        else
+          QTest::keyClick(editor, Qt::Key_Insert, Qt::ShiftModifier);
+        break;
+      case Entry::ContextMenu: {
+        // An empty clipboard disables the menu's paste: nothing to refuse.
+        platform::SetClipboardText(text.isEmpty() ? QStringLiteral(" ") : text);
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), editor->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(editor, &event);
+        QMenu* menu = editor->findChild<QMenu*>();
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction* a) {
+          return a->text().startsWith(QLineEdit::tr("&Paste"));
+        });
+        ASSERT_NE(paste, actions.end());
+        (*paste)->trigger();
+        delete menu;
+        break;
+      }
+      case Entry::Drop:
+        DropText(editor, QPoint(editor->width() - 2, editor->height() / 2), text);  // on the end of the text
+        break;
+    }
+  }
+};
+
+TEST_P(SkinNumericEditPaste, ANumberInTheUsersNotationIsTaken) {
+  const bool drop = GetParam() == Entry::Drop;
+  for (const QString& text : {QStringLiteral("75.5"), QStringLiteral("14 734,80"),
+                              QStringLiteral("14\u00A0734,80"), QStringLiteral("-0,25")}) {
+    SCOPED_TRACE(text.toStdString());
+    Type(QStringLiteral("12"));
+    if (drop) field->Editor()->setText(QString());  // a drop lands beside the text, not over it
+    field->Editor()->selectAll();
+    changes = 0;
+    Enter(text);
+    const QString expected = numtext::PastedNumber(text, QChar(','));
+    EXPECT_EQ(field->Text(), expected);
+    EXPECT_DOUBLE_EQ(field->Value(), numtext::ReadNumber(expected, QChar(',')));
+    EXPECT_GE(changes, 1);
+  }
+  EXPECT_EQ(beeps, 0);
+  // The value shown is the value used: leaving rewrites from it.
+  Leave();
+  EXPECT_EQ(field->Text(), QStringLiteral("-0,25"));
+}
+
+TEST_P(SkinNumericEditPaste, AnythingElseBeepsAndChangesNothing) {
+  Type(QStringLiteral("12,5"));
+  field->Editor()->setCursorPosition(2);  // between "12" and ",5"
+  changes = 0;
+  int expectedBeeps = 0;
+  // Not numbers; numbers that would leave no number beside the text there.
+  for (const QString& text : {QStringLiteral("abc"), QString(), QStringLiteral("1 2"), QStringLiteral("3,5"),
+                              QStringLiteral("-1"), QStringLiteral("1.234,5")}) {
+    SCOPED_TRACE(text.toStdString());
+    Enter(text);
+    EXPECT_EQ(beeps, ++expectedBeeps);
+    EXPECT_EQ(field->Text(), QStringLiteral("12,5"));
+    EXPECT_DOUBLE_EQ(field->Value(), 12.5);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(field->Editor()->cursorPosition(), 2);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, SkinNumericEditPaste,
+                         ::testing::Values(Entry::CtrlV, Entry::ShiftInsert, Entry::ContextMenu, Entry::Drop),
+                         EntryName);
+
+TEST_F(SkinNumericEditField, ADropOnAFieldNotBeingEditedShowsTheValueWrittenOut) {
+  Leave();
+  ASSERT_FALSE(field->Editor()->hasFocus());
+  field->Editor()->setText(QString());
+  EXPECT_TRUE(DropText(field->Editor(), QPoint(5, 5), QStringLiteral("7.125")));
+  EXPECT_EQ(field->Text(), QStringLiteral("7,13"));
+  EXPECT_DOUBLE_EQ(field->Value(), 7.13);
 }
 
 TEST_F(SkinNumericEditField, FollowsTheLocaleSeparator) {
