@@ -10,7 +10,7 @@ PACKAGES=(cmake ninja-build g++ pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 qt6-translations-l10n
           # the screen reader check (tests/atspi)
-          at-spi2-core dbus xvfb python3-pyatspi xdotool openbox x11-utils)
+          at-spi2-core dbus xvfb xauth python3-pyatspi xdotool openbox x11-utils)
 
 PACKAGES+=(desktop-file-utils appstream lintian dpkg-dev file)  # scripts/package and its checks
 
