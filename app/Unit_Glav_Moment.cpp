@@ -86,10 +86,12 @@ void TForm_Glav_Moment::bsSkinButton5Click(TObject*) {
 
 void TForm_Glav_Moment::bsSkinButton4Click(TObject*) {
   // Slides in from the left; an open About window only comes to the front.
-  if (!FormInfTQR->Visible()) FormInfTQR->CentreOnDesktop();
-  platform::AnimateWindow(FormInfTQR, 600,
-                          platform::AW_SLIDE | platform::AW_ACTIVATE | platform::AW_HOR_POSITIVE);
-  FormInfTQR->Show();
+  const bool wasShown = FormInfTQR->Visible();
+  if (!wasShown) FormInfTQR->CentreOnDesktop();
+  const bool slid = platform::AnimateWindow(FormInfTQR, 600,
+                                            platform::AW_SLIDE | platform::AW_ACTIVATE | platform::AW_HOR_POSITIVE);
+  // Closed by the user while it slid in, it stays closed.
+  if (slid || wasShown) FormInfTQR->Show();
 }
 
 void TForm_Glav_Moment::FormClose(TObject*, TCloseAction&) {

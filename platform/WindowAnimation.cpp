@@ -125,10 +125,17 @@ bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags) {
   QEventLoop loop;
   TFrameTimer timer(nullptr, window);
   bool done = false;
+  bool closed = false;
   const std::uint32_t start = TickCount();
   std::function<void()> step = [&] {
     if (!guard) {
       done = true;
+      loop.quit();
+      return;
+    }
+    if (!hiding && !window->isVisible()) {
+      // Closed while it came in: the close stands.
+      closed = done = true;
       loop.quit();
       return;
     }
@@ -145,6 +152,10 @@ bool AnimateWindow(QWidget* window, int ms, std::uint32_t flags) {
   if (!done) loop.exec();  // also left when the program ends meanwhile
   timer.Stop();
   if (!guard) return false;
+  if (closed) {
+    SetLayered(window, false);
+    return false;
+  }
   // Hidden before its own painting returns, so that it does not flash.
   if (hiding) window->hide();
   SetLayered(window, false);

@@ -128,3 +128,18 @@ TEST_F(WindowAnimation, HidingSlidesThePictureOutOverTheFarEdge) {
   window.show();
   EXPECT_FALSE(AnimateWindow(&window, kMs, AW_SLIDE | AW_HOR_POSITIVE));
 }
+
+TEST_F(WindowAnimation, AWindowClosedWhileItSlidesInStaysClosed) {
+  TStripes window;
+  std::uint32_t now = 5000;
+  int looks = 0;
+  SetTickSource([&] {
+    if (++looks == 3) window.hide();  // the user closes it half-way
+    return now += kStep;
+  });
+  EXPECT_FALSE(AnimateWindow(&window, kMs, AW_SLIDE | AW_ACTIVATE | AW_HOR_POSITIVE));
+  SetTickSource(nullptr);
+  EXPECT_LT(looks, kMs / kStep);  // no frame after the close
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(IsLayered(&window));
+}
