@@ -13,7 +13,7 @@ TForm_Glav_Moment* Form_Glav_Moment = nullptr;
 
 namespace {
 // Layout of the main window, client coordinates.
-const TButtonSpec kButtons[] = {
+const TButtonDef kButtons[] = {
     {"bsSkinButton1", 7, 15, 128, 39, "     Болты", "Моменты затяжки болтов", "glyph_bolt.png"},
     {"bsSkinButton2", 149, 14, 132, 40, "     Гайки", "Моменты затяжки гаек", "glyph_nut.png"},
     {"bsSkinButton3", 8, 69, 276, 35, "     Другие резьбы", "Моменты затяжки других резьб",

@@ -124,7 +124,7 @@ const TListRow kLists[] = {
 struct TButtonRow {
   TbsSkinButton* Self::*Member;
   BoxMember Parent;
-  TButtonSpec Row;
+  TButtonDef Row;
 };
 const TButtonRow kButtons[] = {
     {&Self::bsSkinButton1, &Self::bsSkinGroupBox3,

@@ -1,6 +1,6 @@
 // momenty calc torque / momenty calc preload: the two calculations of the
 // calculation window, on the numbers its fields and lists would hold.
-#include "cli/CommandSpec.h"
+#include "cli/CommandDef.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "core/CalcData.h"
@@ -53,7 +53,7 @@ constexpr TListOption kMeanM{"d2", "м", "средний диаметр резь
 QString Name(const char* name) { return QString::fromLatin1(name); }
 QString Dashed(const char* name) { return QStringLiteral("--") + Name(name); }
 
-TOptionSpec Describe(const TNumberOption& o) {
+TOptionDef Describe(const TNumberOption& o) {
   return {{Name(o.Name)}, QString::fromUtf8(o.ValueName),
           QString::fromUtf8(o.What).replace(0, 1, QString::fromUtf8(o.What).at(0).toUpper()) +
               QStringLiteral(" (берётся с %1 знаками после запятой%2).")
@@ -61,7 +61,7 @@ TOptionSpec Describe(const TNumberOption& o) {
                   .arg(o.Zero ? QString() : QStringLiteral(", не ноль"))};
 }
 
-TOptionSpec Describe(const TListOption& o) {
+TOptionDef Describe(const TListOption& o) {
   QString what = QString::fromUtf8(o.What);
   what[0] = what.at(0).toUpper();
   return {{Name(o.Name)}, QString::fromUtf8(o.ValueName),
@@ -69,7 +69,7 @@ TOptionSpec Describe(const TListOption& o) {
               QLatin1Char('.')};
 }
 
-TOptionSpec PlainOption(const QString& what) {
+TOptionDef PlainOption(const QString& what) {
   return {{kPlain}, {}, QStringLiteral("Только числа, с точкой и без разделения разрядов, по одному в строке: ") + what + QLatin1Char('.')};
 }
 
@@ -77,28 +77,28 @@ QString Missing(const char* name, const char* what) {
   return QStringLiteral("не указан параметр %1 (%2).").arg(Dashed(name), QString::fromUtf8(what));
 }
 
-double NumberValue(const TCommandSpec& spec, const QCommandLineParser& parser, const TNumberOption& o) {
-  if (!parser.isSet(Name(o.Name))) Fail(kUsage, spec, Missing(o.Name, o.What));
+double NumberValue(const TCommandDef& def, const QCommandLineParser& parser, const TNumberOption& o) {
+  if (!parser.isSet(Name(o.Name))) Fail(kUsage, def, Missing(o.Name, o.What));
   const QString text = parser.value(Name(o.Name));
   const std::optional<double> v = ReadDecimal(text);
   if (!v)
-    Fail(kUsage, spec,
+    Fail(kUsage, def,
          QStringLiteral("значение «%1» параметра %2 не число; пишите, например, 0,14 или 0.14.").arg(text, Dashed(o.Name)));
   const double kept = numtext::RoundedToDecimals(*v, o.Decimals);
   if (kept == 0 && !o.Zero)
-    Fail(kUsage, spec,
+    Fail(kUsage, def,
          QStringLiteral("%1 (%2) не может быть нулём; число берётся с %3 знаками после запятой.")
              .arg(Dashed(o.Name), QString::fromUtf8(o.What))
              .arg(o.Decimals));
   return kept;
 }
 
-double ListValue(const TCommandSpec& spec, const QCommandLineParser& parser, const TListOption& o) {
-  if (!parser.isSet(Name(o.Name))) Fail(kUsage, spec, Missing(o.Name, o.What));
+double ListValue(const TCommandDef& def, const QCommandLineParser& parser, const TListOption& o) {
+  if (!parser.isSet(Name(o.Name))) Fail(kUsage, def, Missing(o.Name, o.What));
   const QString text = parser.value(Name(o.Name));
   const std::optional<QString> item = FindNumberItem(text, o.Items());
   if (!item)
-    Fail(kUsage, spec,
+    Fail(kUsage, def,
          QStringLiteral("%1 «%2» не из списка окна; допустимы: %3.")
              .arg(Dashed(o.Name), text, Joined(o.Items(), false, QStringLiteral("; "))));
   return ListNumber(*item);
@@ -106,37 +106,37 @@ double ListValue(const TCommandSpec& spec, const QCommandLineParser& parser, con
 
 const QString kMaterial = QStringLiteral("material");
 
-double Strength(const TCommandSpec& spec, const QCommandLineParser& parser) {
+double Strength(const TCommandDef& def, const QCommandLineParser& parser) {
   const bool typed = parser.isSet(Name(kStrength.Name));
   const bool chosen = parser.isSet(kMaterial);
-  if (typed && chosen) Fail(kUsage, spec, QStringLiteral("укажите --material или --strength, не оба."));
-  if (typed) return NumberValue(spec, parser, kStrength);
+  if (typed && chosen) Fail(kUsage, def, QStringLiteral("укажите --material или --strength, не оба."));
+  if (typed) return NumberValue(def, parser, kStrength);
   if (!chosen)
-    Fail(kUsage, spec,
+    Fail(kUsage, def,
          QStringLiteral("не указан материал: --material с названием (%1) или --strength с пределом прочности, кгс/мм².")
              .arg(Joined(MaterialItems(), true)));
   const QString name = parser.value(kMaterial);
   const std::optional<QString> item = FindItem(name, MaterialItems());
   if (!item)
-    Fail(kUsage, spec,
+    Fail(kUsage, def,
          QStringLiteral("материал «%1» не из списка окна; допустимы: %2.").arg(name, Joined(MaterialItems(), true)));
   return kMaterials[static_cast<std::size_t>(MaterialItems().indexOf(*item))].Sigma;
 }
 
 QString Plain(double value) { return FormatResult(value, QLatin1Char('.'), QChar()); }
 
-void RefuseArguments(const TCommandSpec& spec, const QCommandLineParser& parser) {
+void RefuseArguments(const TCommandDef& def, const QCommandLineParser& parser) {
   if (!parser.positionalArguments().isEmpty())
-    Fail(kUsage, spec,
+    Fail(kUsage, def,
          QStringLiteral("лишний аргумент «%1»; все значения задаются параметрами.")
              .arg(parser.positionalArguments().constFirst()));
 }
 
 }  // namespace
 
-const TCommandSpec& CalcTorqueSpec() {
-  static const TCommandSpec s = [] {
-    TCommandSpec c;
+const TCommandDef& CalcTorqueDef() {
+  static const TCommandDef s = [] {
+    TCommandDef c;
     c.Path = QStringLiteral("calc torque");
     c.Summary = QStringLiteral("сила и момент затяжки по пределу прочности");
     c.Description = QStringLiteral(
@@ -149,13 +149,13 @@ const TCommandSpec& CalcTorqueSpec() {
         "Пример:\n"
         "  momenty calc torque --material \"Сталь 35 нормализованная\" --pitch 1,5 -d 10\n"
         "    --d2 9,026 --dn 16 --dv 10,5 --mu 0,14");
-    TOptionSpec material{{kMaterial}, QStringLiteral("название"),
+    TOptionDef material{{kMaterial}, QStringLiteral("название"),
                          QStringLiteral("Материал из списка окна: ") + Joined(MaterialItems(), true) +
                              QStringLiteral("; вместо --strength.")};
-    TOptionSpec strength = Describe(kStrength);
+    TOptionDef strength = Describe(kStrength);
     strength.Description.chop(1);
     strength.Description += QStringLiteral("; вместо --material.");
-    TOptionSpec diameter = Describe(kDiameterMm);
+    TOptionDef diameter = Describe(kDiameterMm);
     diameter.Names.append(QStringLiteral("diameter"));
     c.Options = {material,         strength,         Describe(kPitchMm), diameter,
                  Describe(kMeanMm), Describe(kOuterMm), Describe(kInnerMm), Describe(kFrictionUpper),
@@ -165,9 +165,9 @@ const TCommandSpec& CalcTorqueSpec() {
   return s;
 }
 
-const TCommandSpec& CalcPreloadSpec() {
-  static const TCommandSpec s = [] {
-    TCommandSpec c;
+const TCommandDef& CalcPreloadDef() {
+  static const TCommandDef s = [] {
+    TCommandDef c;
     c.Path = QStringLiteral("calc preload");
     c.Summary = QStringLiteral("усилие затяжки по моменту затяжки");
     c.Description = QStringLiteral(
@@ -188,40 +188,40 @@ const TCommandSpec& CalcPreloadSpec() {
 }
 
 void RunCalcTorque(const QStringList& args, TOutcome& out) {
-  const TCommandSpec& spec = CalcTorqueSpec();
+  const TCommandDef& def = CalcTorqueDef();
   QCommandLineParser parser;
-  if (!ParseCommand(parser, spec, args, out)) return;
-  RefuseArguments(spec, parser);
+  if (!ParseCommand(parser, def, args, out)) return;
+  RefuseArguments(def, parser);
   // In the order the window checks its inputs.
   TStrengthInputs in;
-  in.Sigma = Strength(spec, parser);
-  in.OuterBearing = NumberValue(spec, parser, kOuterMm);
-  in.InnerBearing = NumberValue(spec, parser, kInnerMm);
-  in.Friction = NumberValue(spec, parser, kFrictionUpper);
-  in.Pitch = ListValue(spec, parser, kPitchMm);
-  in.Diameter = ListValue(spec, parser, kDiameterMm);
-  in.MeanDiameter = NumberValue(spec, parser, kMeanMm);
+  in.Sigma = Strength(def, parser);
+  in.OuterBearing = NumberValue(def, parser, kOuterMm);
+  in.InnerBearing = NumberValue(def, parser, kInnerMm);
+  in.Friction = NumberValue(def, parser, kFrictionUpper);
+  in.Pitch = ListValue(def, parser, kPitchMm);
+  in.Diameter = ListValue(def, parser, kDiameterMm);
+  in.MeanDiameter = NumberValue(def, parser, kMeanMm);
   const std::optional<TStrengthResult> r = TorqueFromStrength(in);
-  if (!r) Fail(kNoAnswer, spec, QStringLiteral("при этих значениях расчёт не даёт результата."));
+  if (!r) Fail(kNoAnswer, def, QStringLiteral("при этих значениях расчёт не даёт результата."));
   out.Out = parser.isSet(kPlain) ? Plain(r->Force) + QLatin1Char('\n') + Plain(r->Torque) + QLatin1Char('\n')
                                  : ForceResultLine(r->Force) + QLatin1Char('\n') + TorqueResultLine(r->Torque) +
                                        QLatin1Char('\n');
 }
 
 void RunCalcPreload(const QStringList& args, TOutcome& out) {
-  const TCommandSpec& spec = CalcPreloadSpec();
+  const TCommandDef& def = CalcPreloadDef();
   QCommandLineParser parser;
-  if (!ParseCommand(parser, spec, args, out)) return;
-  RefuseArguments(spec, parser);
+  if (!ParseCommand(parser, def, args, out)) return;
+  RefuseArguments(def, parser);
   TPreloadInputs in;
-  in.Torque = NumberValue(spec, parser, kTorque);
-  in.OuterBearing = NumberValue(spec, parser, kOuterM);
-  in.InnerBearing = NumberValue(spec, parser, kInnerM);
-  in.Friction = NumberValue(spec, parser, kFrictionLower);
-  in.Pitch = ListValue(spec, parser, kPitchM);
-  in.MeanDiameter = ListValue(spec, parser, kMeanM);
+  in.Torque = NumberValue(def, parser, kTorque);
+  in.OuterBearing = NumberValue(def, parser, kOuterM);
+  in.InnerBearing = NumberValue(def, parser, kInnerM);
+  in.Friction = NumberValue(def, parser, kFrictionLower);
+  in.Pitch = ListValue(def, parser, kPitchM);
+  in.MeanDiameter = ListValue(def, parser, kMeanM);
   const std::optional<double> f = PreloadFromTorque(in);
-  if (!f) Fail(kNoAnswer, spec, QStringLiteral("при этих значениях расчёт не даёт результата (делитель формулы равен нулю)."));
+  if (!f) Fail(kNoAnswer, def, QStringLiteral("при этих значениях расчёт не даёт результата (делитель формулы равен нулю)."));
   out.Out = (parser.isSet(kPlain) ? Plain(*f) : PreloadResultLine(*f)) + QLatin1Char('\n');
 }
 

@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "cli/CommandSpec.h"
+#include "cli/CommandDef.h"
 #include "cli/Commands.h"
 #include "cli/ParserTexts.h"
 
@@ -39,48 +39,48 @@ QStringList Names(const TSubcommand (&list)[N]) {
 // Hands what follows the first argument to the command it names; `missing`
 // and `unknown` word the two failures ("не указана команда: ...").
 template <std::size_t N>
-void Dispatch(const TCommandSpec& spec, const TSubcommand (&list)[N], const QStringList& given, const QString& missing,
+void Dispatch(const TCommandDef& def, const TSubcommand (&list)[N], const QStringList& given, const QString& missing,
               const QString& unknown, TOutcome& out) {
-  if (given.isEmpty()) Fail(kUsage, spec, QStringLiteral("%1; допустимы: %2.").arg(missing, Joined(Names(list))));
+  if (given.isEmpty()) Fail(kUsage, def, QStringLiteral("%1; допустимы: %2.").arg(missing, Joined(Names(list))));
   for (const TSubcommand& c : list)
     if (given.constFirst() == QLatin1String(c.Name)) return c.Run(given.mid(1), out);
-  Fail(kUsage, spec, QStringLiteral("%1 «%2»; допустимы: %3.").arg(unknown, given.constFirst(), Joined(Names(list))));
+  Fail(kUsage, def, QStringLiteral("%1 «%2»; допустимы: %3.").arg(unknown, given.constFirst(), Joined(Names(list))));
 }
 
 void RunProgram(const QStringList& args, TOutcome& out) {
-  const TCommandSpec& spec = ProgramSpec();
+  const TCommandDef& def = ProgramDef();
   QCommandLineParser parser;
-  if (!ParseCommand(parser, spec, args, out)) return;
+  if (!ParseCommand(parser, def, args, out)) return;
   if (parser.isSet(kVersion)) {
     out.Out = VersionText();
     return;
   }
-  Dispatch(spec, kCommands, parser.positionalArguments(), QStringLiteral("не указана команда"),
+  Dispatch(def, kCommands, parser.positionalArguments(), QStringLiteral("не указана команда"),
            QStringLiteral("неизвестная команда"), out);
 }
 
 void RunCalc(const QStringList& args, TOutcome& out) {
-  const TCommandSpec& spec = CalcSpec();
+  const TCommandDef& def = CalcDef();
   QCommandLineParser parser;
-  if (!ParseCommand(parser, spec, args, out)) return;
-  Dispatch(spec, kCalculations, parser.positionalArguments(), QStringLiteral("не указан вид расчёта"),
+  if (!ParseCommand(parser, def, args, out)) return;
+  Dispatch(def, kCalculations, parser.positionalArguments(), QStringLiteral("не указан вид расчёта"),
            QStringLiteral("неизвестный вид расчёта"), out);
 }
 
 // "  bolt диаметр класс соединение    фраза ..." for the list of commands.
-QString CommandList(const QList<const TCommandSpec*>& specs) {
+QString CommandList(const QList<const TCommandDef*>& defs) {
   QStringList usages;
-  for (const TCommandSpec* s : specs) {
+  for (const TCommandDef* s : defs) {
     QString u = s->Path;
-    for (const TArgumentSpec& a : s->Arguments) u += QLatin1Char(' ') + (a.Syntax.isEmpty() ? a.Name : a.Syntax);
+    for (const TArgumentDef& a : s->Arguments) u += QLatin1Char(' ') + (a.Syntax.isEmpty() ? a.Name : a.Syntax);
     if (s->Arguments.isEmpty()) u += QStringLiteral(" параметры…");
     usages << u;
   }
   qsizetype width = 0;
   for (const QString& u : usages) width = std::max(width, u.size());
   QString out;
-  for (qsizetype i = 0; i < specs.size(); ++i)
-    out += QLatin1String("  ") + usages.at(i).leftJustified(width + 2) + specs.at(i)->Summary + QLatin1Char('\n');
+  for (qsizetype i = 0; i < defs.size(); ++i)
+    out += QLatin1String("  ") + usages.at(i).leftJustified(width + 2) + defs.at(i)->Summary + QLatin1Char('\n');
   return out;
 }
 
@@ -100,9 +100,9 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-const TCommandSpec& ProgramSpec() {
-  static const TCommandSpec s = [] {
-    TCommandSpec c;
+const TCommandDef& ProgramDef() {
+  static const TCommandDef s = [] {
+    TCommandDef c;
     c.Description =
         QStringLiteral(
             "Моменты затяжки резьбовых соединений по СТБ 1879-2008, версия %1.\n"
@@ -111,7 +111,7 @@ const TCommandSpec& ProgramSpec() {
             "\n"
             "Команды (у каждой своя справка: momenty команда --help):\n")
             .arg(QStringLiteral(MOMENTY_VERSION)) +
-        CommandList({&BoltSpec(), &NutSpec(), &TableSpec(), &CalcTorqueSpec(), &CalcPreloadSpec()}) +
+        CommandList({&BoltDef(), &NutDef(), &TableDef(), &CalcTorqueDef(), &CalcPreloadDef()}) +
         QStringLiteral(
             "\n"
             "Коды возврата: 0 — ответ дан; 1 — на верный вопрос ответа нет (стандарт не определяет\n"
@@ -126,13 +126,13 @@ const TCommandSpec& ProgramSpec() {
   return s;
 }
 
-const TCommandSpec& CalcSpec() {
-  static const TCommandSpec s = [] {
-    TCommandSpec c;
+const TCommandDef& CalcDef() {
+  static const TCommandDef s = [] {
+    TCommandDef c;
     c.Path = QStringLiteral("calc");
     c.Summary = QStringLiteral("расчёты окна расчёта для других резьб");
     c.Description = QStringLiteral("Расчёты окна расчёта для резьб вне таблиц:\n") +
-                    CommandList({&CalcTorqueSpec(), &CalcPreloadSpec()}).replace(QStringLiteral("calc "), QString());
+                    CommandList({&CalcTorqueDef(), &CalcPreloadDef()}).replace(QStringLiteral("calc "), QString());
     c.Description.chop(1);
     c.Arguments = {{QStringLiteral("расчёт"), QStringLiteral("torque или preload."), QStringLiteral("torque|preload")}};
     c.TakesCommand = true;

@@ -1,6 +1,6 @@
 #pragma once
 // The commands; each answers the arguments that follow its path into `out`
-// or ends in a failure (CommandSpec.h).
+// or ends in a failure (CommandDef.h).
 #include "cli/CommandLine.h"
 
 namespace cli {

@@ -1,6 +1,6 @@
 #include "cli/ManPage.h"
 
-#include "cli/CommandSpec.h"
+#include "cli/CommandDef.h"
 
 namespace cli {
 
@@ -44,7 +44,7 @@ QString Paragraphs(const QString& description) {
   return out;
 }
 
-QString OptionTag(const TOptionSpec& o) {
+QString OptionTag(const TOptionDef& o) {
   QStringList names;
   for (const QString& n : o.Names)
     names << QLatin1String("\\fB") + Escaped((n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n) +
@@ -54,18 +54,18 @@ QString OptionTag(const TOptionSpec& o) {
   return tag;
 }
 
-QString Synopsis(const TCommandSpec& s) {
+QString Synopsis(const TCommandDef& s) {
   QString out = QLatin1String("\\fB") + Escaped(CommandName(s)) + QStringLiteral("\\fR [\\fIпараметры\\fR]");
-  for (const TArgumentSpec& a : s.Arguments)
+  for (const TArgumentDef& a : s.Arguments)
     out += QLatin1String(" \\fI") + Escaped(a.Syntax.isEmpty() ? a.Name : a.Syntax) + QLatin1String("\\fR");
   return out;
 }
 
-QString Entries(const TCommandSpec& s) {
+QString Entries(const TCommandDef& s) {
   QString out;
-  for (const TArgumentSpec& a : s.Arguments)
+  for (const TArgumentDef& a : s.Arguments)
     out += QLatin1String(".TP\n\\fI") + Escaped(a.Name) + QLatin1String("\\fR\n") + Escaped(a.Description) + QLatin1Char('\n');
-  for (const TOptionSpec& o : s.Options)
+  for (const TOptionDef& o : s.Options)
     out += QLatin1String(".TP\n") + OptionTag(o) + QLatin1Char('\n') + Escaped(o.Description) + QLatin1Char('\n');
   out += QStringLiteral(".TP\n\\fB\\-h\\fR, \\fB\\-\\-help\\fR\nПоказать справку этой команды.\n");
   return out;
@@ -74,17 +74,17 @@ QString Entries(const TCommandSpec& s) {
 }  // namespace
 
 QString ManPage() {
-  const TCommandSpec& program = ProgramSpec();
+  const TCommandDef& program = ProgramDef();
   QString out = QLatin1String("'\\\" -*- coding: UTF-8 -*-\n.TH MOMENTY 1 \"\" \"") + Escaped(VersionText().section(QLatin1Char('\n'), 0, 0)) +
                 QStringLiteral("\" \"Команды пользователя\"\n");
   out += QStringLiteral(".SH ИМЯ\nmomenty \\- моменты затяжки резьбовых соединений по СТБ 1879\\-2008\n");
   out += QStringLiteral(".SH ОБЗОР\n\\fBmomenty\\fR\n.br\n\\fBmomenty\\fR [\\fB\\-h\\fR] [\\fB\\-v\\fR]\n");
-  for (const TCommandSpec* s : AllSpecs())
+  for (const TCommandDef* s : AllDefs())
     if (s != &program) out += QLatin1String(".br\n") + Synopsis(*s) + QLatin1Char('\n');
   out += QStringLiteral(".SH ОПИСАНИЕ\n") + Paragraphs(program.Description);
   out += QStringLiteral(".SH ПАРАМЕТРЫ\n") + Entries(program);
   out += QStringLiteral(".SH КОМАНДЫ\n");
-  for (const TCommandSpec* s : AllSpecs()) {
+  for (const TCommandDef* s : AllDefs()) {
     if (s == &program) continue;
     out += QLatin1String(".SS \"") + Escaped(CommandName(*s)) + QLatin1String("\"\n") + Synopsis(*s) +
            QLatin1String("\n.PP\n") + Paragraphs(s->Description) + Entries(*s);

@@ -1,5 +1,5 @@
 // momenty table bolt|nut|pneumatic: a whole table of the program.
-#include "cli/CommandSpec.h"
+#include "cli/CommandDef.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "cli/TableFormat.h"
@@ -60,9 +60,9 @@ TTextTable PneumaticTable() {
 
 }  // namespace
 
-const TCommandSpec& TableSpec() {
-  static const TCommandSpec s = [] {
-    TCommandSpec c;
+const TCommandDef& TableDef() {
+  static const TCommandDef s = [] {
+    TCommandDef c;
     c.Path = QStringLiteral("table");
     c.Summary = QStringLiteral("таблица целиком");
     c.Description = QStringLiteral(
@@ -87,34 +87,34 @@ const TCommandSpec& TableSpec() {
 }
 
 void RunTable(const QStringList& args, TOutcome& out) {
-  const TCommandSpec& spec = TableSpec();
+  const TCommandDef& def = TableDef();
   QCommandLineParser parser;
-  if (!ParseCommand(parser, spec, args, out)) return;
+  if (!ParseCommand(parser, def, args, out)) return;
   const QStringList given = parser.positionalArguments();
   if (given.isEmpty())
-    Fail(kUsage, spec, QStringLiteral("не указана таблица; допустимы: %1.").arg(Joined(TableNames())));
+    Fail(kUsage, def, QStringLiteral("не указана таблица; допустимы: %1.").arg(Joined(TableNames())));
   const std::optional<QString> name = FindItem(given.constFirst(), TableNames());
   if (!name)
-    Fail(kUsage, spec,
+    Fail(kUsage, def,
          QStringLiteral("нет таблицы «%1»; допустимы: %2.").arg(given.constFirst(), Joined(TableNames())));
   if (given.size() > 1)
-    Fail(kUsage, spec, QStringLiteral("лишний аргумент «%1»; нужна одна таблица.").arg(given.at(1)));
+    Fail(kUsage, def, QStringLiteral("лишний аргумент «%1»; нужна одна таблица.").arg(given.at(1)));
 
   TTableFormat format = TTableFormat::Text;
   if (parser.isSet(kFormat)) {
     const auto f = FindTableFormat(parser.value(kFormat));
     if (!f)
-      Fail(kUsage, spec,
+      Fail(kUsage, def,
            QStringLiteral("вид вывода «%1» не известен; допустимы: %2.").arg(parser.value(kFormat), Joined(TableFormatNames())));
     format = *f;
   }
   QString joint;
   if (parser.isSet(kJoint)) {
     if (*name == kPneumaticTable)
-      Fail(kUsage, spec, QStringLiteral("--joint относится только к таблицам bolt и nut."));
+      Fail(kUsage, def, QStringLiteral("--joint относится только к таблицам bolt и nut."));
     const auto j = FindItem(parser.value(kJoint), torque::JointClasses());
     if (!j)
-      Fail(kUsage, spec,
+      Fail(kUsage, def,
            QStringLiteral("класс соединения «%1» не из таблицы; допустимы: %2.")
                .arg(parser.value(kJoint), Joined(torque::JointClasses())));
     joint = *j;

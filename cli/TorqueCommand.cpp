@@ -1,6 +1,6 @@
 // momenty bolt / momenty nut: the sentence of the bolt or nut window for one
 // choice, or its torque range alone, or both as JSON.
-#include "cli/CommandSpec.h"
+#include "cli/CommandDef.h"
 #include "cli/Commands.h"
 #include "cli/Input.h"
 #include "core/TorqueTables.h"
@@ -17,7 +17,7 @@ const QString kJson = QStringLiteral("json");
 
 // What sets the two commands apart.
 struct TFastener {
-  const TCommandSpec& (*Spec)();
+  const TCommandDef& (*Def)();
   const char* Key;  // for JSON
   const QString* Noun;
   QStringList (*Classes)();
@@ -32,9 +32,9 @@ QStringList Threads() {
   return out;
 }
 
-TCommandSpec MakeSpec(const QString& path, const QString& noun, const QString& classArg, const QString& classText,
+TCommandDef MakeDef(const QString& path, const QString& noun, const QString& classArg, const QString& classText,
                       const QStringList& classes, const QString& example) {
-  TCommandSpec s;
+  TCommandDef s;
   s.Path = path;
   s.Summary = QStringLiteral("фраза для чертежа: момент затяжки ") + noun;
   s.Description =
@@ -64,9 +64,9 @@ TCommandSpec MakeSpec(const QString& path, const QString& noun, const QString& c
   return s;
 }
 
-const TFastener kBolt{&BoltSpec, "bolt", &torque::kBoltNoun, torque::BoltClasses, torque::BoltMaxTorque,
+const TFastener kBolt{&BoltDef, "bolt", &torque::kBoltNoun, torque::BoltClasses, torque::BoltMaxTorque,
                       "класс прочности болта"};
-const TFastener kNut{&NutSpec, "nut", &torque::kNutNoun, torque::NutGroups, torque::NutMaxTorque,
+const TFastener kNut{&NutDef, "nut", &torque::kNutNoun, torque::NutGroups, torque::NutMaxTorque,
                      "группа классов прочности гайки"};
 
 bool IsWording(const QString& value) { return value == torque::kNotDefined || value == torque::kNotRegulated; }
@@ -79,34 +79,34 @@ QStringList DefinedJoints(const QString& max) {
   return out;
 }
 
-QString Pick(const TCommandSpec& spec, const QStringList& given, int index, const QStringList& items,
+QString Pick(const TCommandDef& def, const QStringList& given, int index, const QStringList& items,
              const QString& what, const QStringList& shown) {
   if (index >= given.size())
-    Fail(kUsage, spec, QStringLiteral("не хватает аргумента: %1; допустимы: %2.").arg(what, Joined(shown)));
+    Fail(kUsage, def, QStringLiteral("не хватает аргумента: %1; допустимы: %2.").arg(what, Joined(shown)));
   if (const auto item = FindItem(given.at(index), items)) return *item;
-  Fail(kUsage, spec, QStringLiteral("%1 «%2» не из таблицы; допустимы: %3.").arg(what, given.at(index), Joined(shown)));
+  Fail(kUsage, def, QStringLiteral("%1 «%2» не из таблицы; допустимы: %3.").arg(what, given.at(index), Joined(shown)));
 }
 
 void Run(const TFastener& f, const QStringList& args, TOutcome& out) {
-  const TCommandSpec& spec = f.Spec();
+  const TCommandDef& def = f.Def();
   QCommandLineParser parser;
-  if (!ParseCommand(parser, spec, args, out)) return;
+  if (!ParseCommand(parser, def, args, out)) return;
   const QStringList given = parser.positionalArguments();
   const QStringList classes = f.Classes();
-  const QString d = Pick(spec, given, 0, torque::Diameters(), QStringLiteral("номинальный диаметр резьбы"), Threads());
-  const QString c = Pick(spec, given, 1, classes, QString::fromUtf8(f.ClassWhat), classes);
-  const QString j = Pick(spec, given, 2, torque::JointClasses(), QStringLiteral("класс соединения"),
+  const QString d = Pick(def, given, 0, torque::Diameters(), QStringLiteral("номинальный диаметр резьбы"), Threads());
+  const QString c = Pick(def, given, 1, classes, QString::fromUtf8(f.ClassWhat), classes);
+  const QString j = Pick(def, given, 2, torque::JointClasses(), QStringLiteral("класс соединения"),
                          torque::JointClasses());
   if (given.size() > 3)
-    Fail(kUsage, spec, QStringLiteral("лишний аргумент «%1»; нужны три: диаметр, класс, соединение.").arg(given.at(3)));
+    Fail(kUsage, def, QStringLiteral("лишний аргумент «%1»; нужны три: диаметр, класс, соединение.").arg(given.at(3)));
   if (parser.isSet(kTorque) && parser.isSet(kJson))
-    Fail(kUsage, spec, QStringLiteral("--torque и --json не сочетаются; укажите один из них."));
+    Fail(kUsage, def, QStringLiteral("--torque и --json не сочетаются; укажите один из них."));
 
   // Every pair of list items has a row in both tables.
   const std::optional<QString> max = f.MaxTorque(d, c);
   const std::optional<QString> value = max ? torque::JointRange(*max, j) : std::nullopt;
   const std::optional<QString> text = max ? torque::ResultText(*f.Noun, *max, j) : std::nullopt;
-  if (!max || !value || !text) Fail(kNoAnswer, spec, QStringLiteral("в таблицах нет строки для этого выбора."));
+  if (!max || !value || !text) Fail(kNoAnswer, def, QStringLiteral("в таблицах нет строки для этого выбора."));
   const bool ranged = !IsWording(*value);
 
   if (parser.isSet(kTorque)) {
@@ -127,7 +127,7 @@ void Run(const TFastener& f, const QStringList& args, TOutcome& out) {
   if (!ranged) {
     const QStringList defined = DefinedJoints(*max);
     out.Status = kNoAnswer;
-    out.Err = CommandName(spec) +
+    out.Err = CommandName(def) +
               QStringLiteral(": M%1, %2, класс соединения %3: «%4» по СТБ 1879-2008; момент определён для классов соединения: %5.")
                   .arg(d, c, j, *value, Joined(defined)) +
               QLatin1Char('\n');
@@ -136,17 +136,17 @@ void Run(const TFastener& f, const QStringList& args, TOutcome& out) {
 
 }  // namespace
 
-const TCommandSpec& BoltSpec() {
-  static const TCommandSpec s =
-      MakeSpec(QStringLiteral("bolt"), torque::kBoltNoun, QStringLiteral("класс"),
+const TCommandDef& BoltDef() {
+  static const TCommandDef s =
+      MakeDef(QStringLiteral("bolt"), torque::kBoltNoun, QStringLiteral("класс"),
                QStringLiteral("Класс прочности болта по ГОСТ 1759.4: "), torque::BoltClasses(),
                QStringLiteral("momenty bolt M12 8.8 2"));
   return s;
 }
 
-const TCommandSpec& NutSpec() {
-  static const TCommandSpec s =
-      MakeSpec(QStringLiteral("nut"), torque::kNutNoun, QStringLiteral("группа"),
+const TCommandDef& NutDef() {
+  static const TCommandDef s =
+      MakeDef(QStringLiteral("nut"), torque::kNutNoun, QStringLiteral("группа"),
                QStringLiteral("Группа классов прочности гайки по ГОСТ 1759.4: "), torque::NutGroups(),
                QStringLiteral("momenty nut M12 '6;8' 2    (в оболочке группу с «;» берите в кавычки)"));
   return s;

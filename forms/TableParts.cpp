@@ -5,7 +5,7 @@
 #include "skin/SkinLabel.h"
 #include "skin/SkinStdLabel.h"
 
-TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& row) {
+TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelDef& row) {
   auto* l = new TbsSkinStdLabel(parent);
   if (row.Name) l->setObjectName(QString::fromLatin1(row.Name));
   l->UseSkinFont = false;
@@ -16,7 +16,7 @@ TbsSkinStdLabel* MakeTableLabel(QWidget* parent, const TLabelSpec& row) {
   return l;
 }
 
-TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboSpec& row, const QStringList& items) {
+TbsSkinComboBox* MakeTableCombo(QWidget* parent, const TComboDef& row, const QStringList& items) {
   auto* c = new TbsSkinComboBox(parent);
   c->setObjectName(QString::fromLatin1(row.Name));
   c->UseSkinSize = false;

@@ -11,7 +11,7 @@ QImage ArtImage(const QString& name) {
   return image;
 }
 
-TbsSkinButton* MakeButton(QWidget* parent, const TButtonSpec& row, const TFont& font) {
+TbsSkinButton* MakeButton(QWidget* parent, const TButtonDef& row, const TFont& font) {
   auto* b = new TbsSkinButton(parent);
   b->setObjectName(QString::fromLatin1(row.Name));
   b->UseSkinSize = false;

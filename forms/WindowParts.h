@@ -10,7 +10,7 @@
 QImage ArtImage(const QString& name);
 
 // One push button of a layout table.
-struct TButtonSpec {
+struct TButtonDef {
   const char* Name;
   int Left, Top, Width, Height;
   const char* Caption;
@@ -20,7 +20,7 @@ struct TButtonSpec {
 
 // Creates a push button as all the windows' buttons are stored: the skin's
 // size, font and colour switched off, Arial bold 16 px black, hand cursor.
-TbsSkinButton* MakeButton(QWidget* parent, const TButtonSpec& row,
+TbsSkinButton* MakeButton(QWidget* parent, const TButtonDef& row,
                           const TFont& font = TFont::Make(QStringLiteral("Arial"), -16, fsBold, clBlack));
 
 class TForm;

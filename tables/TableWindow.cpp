@@ -15,22 +15,22 @@
 #include "skin/SkinMessage.h"
 #include "skin/SkinStdLabel.h"
 
-TTableWindow::TTableWindow(const TTableWindowSpec& spec, QWidget* parent) : TWorkingForm(parent), FSpec(spec) {
-  setObjectName(QString::fromLatin1(spec.Name));
-  SetCaption(QString::fromUtf8(spec.Caption));
+TTableWindow::TTableWindow(const TTableWindowDef& def, QWidget* parent) : TWorkingForm(parent), FDef(def) {
+  setObjectName(QString::fromLatin1(def.Name));
+  SetCaption(QString::fromUtf8(def.Caption));
   bsSkinData1 = new TbsSkinData(this);
   bsSkinData1->setObjectName(QStringLiteral("bsSkinData1"));
   bsSkinForm1 = CreateSkinFrame(this, bsSkinData1, biMinimize, {.Icon = true, .ObjectHints = true});
   bsSkinMessage1 = CreateWindowMessage(this, bsSkinData1);
-  SetClientSize(spec.ClientWidth, spec.ClientHeight);
+  SetClientSize(def.ClientWidth, def.ClientHeight);
 
-  for (const TTablePlace& place : spec.Parts) MakePart(place);
+  for (const TTablePlace& place : def.Parts) MakePart(place);
   GiveSkinToClients(Client(), bsSkinData1);
   // The prompts name the lists below them.
   if (bsSkinStdLabel1) bsSkinStdLabel1->SetFocusControl(bsSkinComboBox1);
   if (bsSkinStdLabel2) bsSkinStdLabel2->SetFocusControl(bsSkinComboBox2);
   if (bsSkinStdLabel3) bsSkinStdLabel3->SetFocusControl(bsSkinComboBox3);
-  for (int i = 1; i < kTableTabStops; ++i) setTabOrder(Control(spec.Tabs[i - 1]), Control(spec.Tabs[i]));
+  for (int i = 1; i < kTableTabStops; ++i) setTabOrder(Control(def.Tabs[i - 1]), Control(def.Tabs[i]));
 
   bsSkinButton2->OnClick = [this](TObject* s) { bsSkinButton2Click(s); };
   bsSkinButton1->OnClick = [this](TObject* s) { bsSkinButton1Click(s); };
@@ -52,7 +52,7 @@ void TTableWindow::MakePart(const TTablePlace& place) {
                                            clWindowText});
       break;
     case TTablePart::ClassPrompt:
-      bsSkinStdLabel2 = MakeTableLabel(c, {"bsSkinStdLabel2", x, y, w, h, FSpec.ClassPrompt, clWindowText});
+      bsSkinStdLabel2 = MakeTableLabel(c, {"bsSkinStdLabel2", x, y, w, h, FDef.ClassPrompt, clWindowText});
       break;
     case TTablePart::JointPrompt:
       bsSkinStdLabel3 = MakeTableLabel(c, {"bsSkinStdLabel3", x, y, w, h, "Выберите класс соединения:", clWindowText});
@@ -62,7 +62,7 @@ void TTableWindow::MakePart(const TTablePlace& place) {
                                        torque::Diameters());
       break;
     case TTablePart::ClassList:
-      bsSkinComboBox2 = MakeTableCombo(c, {"bsSkinComboBox2", x, y, w, h, "Класс прочности"}, FSpec.Classes());
+      bsSkinComboBox2 = MakeTableCombo(c, {"bsSkinComboBox2", x, y, w, h, "Класс прочности"}, FDef.Classes());
       break;
     case TTablePart::JointList:
       bsSkinComboBox3 = MakeTableCombo(c, {"bsSkinComboBox3", x, y, w, h, "Класс соединения"}, torque::JointClasses());
@@ -121,17 +121,17 @@ void TTableWindow::bsSkinButton2Click(TObject*) {
     return;
   }
   if (bsSkinComboBox2->Text().isEmpty()) {
-    ShowNotice(bsSkinMessage1, QString::fromUtf8(FSpec.ClassNotice));
+    ShowNotice(bsSkinMessage1, QString::fromUtf8(FDef.ClassNotice));
     return;
   }
   if (bsSkinComboBox3->Text().isEmpty()) {
     ShowNotice(bsSkinMessage1, QStringLiteral("Выберите пожалуйста класс соединения."));
     return;
   }
-  if (const auto max = FSpec.MaxTorque(bsSkinComboBox1->Text(), bsSkinComboBox2->Text()))
+  if (const auto max = FDef.MaxTorque(bsSkinComboBox1->Text(), bsSkinComboBox2->Text()))
     bsSkinLabel1->SetCaption(*max);
   // The range is looked up by the value the label now shows.
-  if (const auto text = torque::ResultText(*FSpec.Noun, bsSkinLabel1->Caption(), bsSkinComboBox3->Text()))
+  if (const auto text = torque::ResultText(*FDef.Noun, bsSkinLabel1->Caption(), bsSkinComboBox3->Text()))
     bsSkinEdit1->SetText(*text);
 }
 

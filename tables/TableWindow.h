@@ -3,7 +3,7 @@
 // prompt and list, the notice for an empty class list, the maximum-torque
 // look-up, the noun of the sentence, the places of the controls and the
 // order in which they are made and walked by Tab. Each window's unit
-// describes it as a TTableWindowSpec; TTableWindow builds it and carries the
+// describes it as a TTableWindowDef; TTableWindow builds it and carries the
 // components and handlers both share.
 #include "forms/WorkingForm.h"
 
@@ -51,7 +51,7 @@ struct TTablePlace {
   QRect Bounds;
 };
 
-struct TTableWindowSpec {
+struct TTableWindowDef {
   const char* Name;     // the window's object name
   const char* Caption;
   int ClientWidth, ClientHeight;
@@ -98,11 +98,11 @@ public:
   void bsSkinButton4Click(TObject* Sender);
 
 protected:
-  TTableWindow(const TTableWindowSpec& spec, QWidget* parent);
+  TTableWindow(const TTableWindowDef& def, QWidget* parent);
 
 private:
   void MakePart(const TTablePlace& place);
   QWidget* Control(TTablePart part) const;
 
-  const TTableWindowSpec& FSpec;
+  const TTableWindowDef& FDef;
 };

@@ -8,7 +8,7 @@ TForm_Bolty* Form_Bolty = nullptr;
 namespace {
 using enum TTablePart;
 
-const TTableWindowSpec kBolty = {
+const TTableWindowDef kBolty = {
     .Name = "Form_Bolty",
     .Caption = "Окно болтов",
     .ClientWidth = 593,

@@ -7,7 +7,7 @@ TForm_Gayki* Form_Gayki = nullptr;
 namespace {
 using enum TTablePart;
 
-const TTableWindowSpec kGayki = {
+const TTableWindowDef kGayki = {
     .Name = "Form_Gayki",
     .Caption = "Окно гаек",
     .ClientWidth = 621,

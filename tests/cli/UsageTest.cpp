@@ -2,7 +2,7 @@
 // a wrongly put question: one Russian line naming the fault and what is
 // allowed, nothing on standard output, status 2.
 #include "cli/CommandLine.h"
-#include "cli/CommandSpec.h"
+#include "cli/CommandDef.h"
 #include "cli/ManPage.h"
 #include "core/CalcData.h"
 #include "core/TorqueTables.h"
@@ -62,11 +62,11 @@ TEST(CommandLineHelp, ManualPageCarriesEveryCommandAndOptionInPlainMacros) {
       EXPECT_TRUE(line.startsWith(QStringLiteral("'\\\" -*-"))) << line.toStdString();
     }
   }
-  for (const cli::TCommandSpec* s : cli::AllSpecs()) {
+  for (const cli::TCommandDef* s : cli::AllDefs()) {
     if (!s->Path.isEmpty()) {
       EXPECT_TRUE(page.contains(".SS \"" + cli::CommandName(*s) + '"')) << s->Path.toStdString();
     }
-    for (const cli::TOptionSpec& o : s->Options) {
+    for (const cli::TOptionDef& o : s->Options) {
       const QString name = o.Names.constLast();
       EXPECT_TRUE(page.contains((name.size() == 1 ? "\\fB\\-" : "\\fB\\-\\-") + name + "\\fR"))
           << name.toStdString();

@@ -1,4 +1,4 @@
-#include "cli/CommandSpec.h"
+#include "cli/CommandDef.h"
 
 #include <QCommandLineOption>
 
@@ -12,36 +12,36 @@ QCommandLineOption HelpOption() {
   return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Показать эту справку."));
 }
 
-void SetUp(QCommandLineParser& parser, const TCommandSpec& spec) {
+void SetUp(QCommandLineParser& parser, const TCommandDef& def) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-  if (spec.TakesCommand)
+  if (def.TakesCommand)
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-  parser.setApplicationDescription(spec.Description);
+  parser.setApplicationDescription(def.Description);
   parser.addOption(HelpOption());
-  for (const TOptionSpec& o : spec.Options) parser.addOption(QCommandLineOption(o.Names, o.Description, o.ValueName));
-  for (const TArgumentSpec& a : spec.Arguments)
+  for (const TOptionDef& o : def.Options) parser.addOption(QCommandLineOption(o.Names, o.Description, o.ValueName));
+  for (const TArgumentDef& a : def.Arguments)
     parser.addPositionalArgument(a.Name, a.Description, a.Syntax.isEmpty() ? a.Name : a.Syntax);
 }
 
 QString Dashed(const QString& name) { return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name; }
 
 // Every name the command takes, dashed, for an error line.
-QString AllowedOptions(const TCommandSpec& spec) {
+QString AllowedOptions(const TCommandDef& def) {
   QStringList names;
-  for (const TOptionSpec& o : spec.Options) names << Dashed(o.Names.constLast());
+  for (const TOptionDef& o : def.Options) names << Dashed(o.Names.constLast());
   names << QStringLiteral("--help");
   return Joined(names);
 }
 
 }  // namespace
 
-QString CommandName(const TCommandSpec& spec) {
-  return spec.Path.isEmpty() ? kProgram : kProgram + QLatin1Char(' ') + spec.Path;
+QString CommandName(const TCommandDef& def) {
+  return def.Path.isEmpty() ? kProgram : kProgram + QLatin1Char(' ') + def.Path;
 }
 
-QString HelpText(const TCommandSpec& spec) {
+QString HelpText(const TCommandDef& def) {
   QCommandLineParser parser;
-  SetUp(parser, spec);
+  SetUp(parser, def);
   QString text = parser.helpText();
   // The parser names the executable as it was started; the usage line names
   // the program and the command instead. What follows the name begins with
@@ -49,37 +49,37 @@ QString HelpText(const TCommandSpec& spec) {
   const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
   const qsizetype colon = text.indexOf(QLatin1String(": "));
   const qsizetype rest = text.indexOf(QLatin1String(" ["), colon);
-  if (colon >= 0 && rest > colon && rest < lineEnd) text.replace(colon + 2, rest - colon - 2, CommandName(spec));
+  if (colon >= 0 && rest > colon && rest < lineEnd) text.replace(colon + 2, rest - colon - 2, CommandName(def));
   return text;
 }
 
-bool ParseCommand(QCommandLineParser& parser, const TCommandSpec& spec, const QStringList& args, TOutcome& out) {
-  SetUp(parser, spec);
-  if (!parser.parse(QStringList{CommandName(spec)} + args)) {
+bool ParseCommand(QCommandLineParser& parser, const TCommandDef& def, const QStringList& args, TOutcome& out) {
+  SetUp(parser, def);
+  if (!parser.parse(QStringList{CommandName(def)} + args)) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-      Fail(kUsage, spec,
+      Fail(kUsage, def,
            QStringLiteral("неизвестный параметр «%1»; допустимы: %2.").arg(Dashed(unknown.constFirst()),
-                                                                          AllowedOptions(spec)));
+                                                                          AllowedOptions(def)));
     // A missing or unexpected value: the parser names the option as it was written.
     QString what = parser.errorText();
-    for (const TOptionSpec& o : spec.Options)
+    for (const TOptionDef& o : def.Options)
       for (const QString& n : o.Names)
         if (what.contains(QStringLiteral("«") + Dashed(n) + QStringLiteral("»"))) {
           what.chop(what.endsWith(QLatin1Char('.')) ? 1 : 0);
-          Fail(kUsage, spec, what + QStringLiteral(" — ") + o.Description.at(0).toLower() + o.Description.mid(1));
+          Fail(kUsage, def, what + QStringLiteral(" — ") + o.Description.at(0).toLower() + o.Description.mid(1));
         }
-    Fail(kUsage, spec, what);
+    Fail(kUsage, def, what);
   }
   if (parser.isSet(QStringLiteral("help"))) {
-    out.Out = HelpText(spec);
+    out.Out = HelpText(def);
     return false;
   }
   return true;
 }
 
-void Fail(int status, const TCommandSpec& spec, const QString& what) {
-  QString line = CommandName(spec) + QLatin1String(": ") + what;
+void Fail(int status, const TCommandDef& def, const QString& what) {
+  QString line = CommandName(def) + QLatin1String(": ") + what;
   line.replace(QLatin1Char('\n'), QLatin1Char(' '));
   throw TFailure{status, line};
 }
@@ -91,8 +91,8 @@ QString Joined(const QStringList& items, bool quoted, const QString& separator) 
   return q.join(separator);
 }
 
-QList<const TCommandSpec*> AllSpecs() {
-  return {&ProgramSpec(), &BoltSpec(), &NutSpec(), &TableSpec(), &CalcSpec(), &CalcTorqueSpec(), &CalcPreloadSpec()};
+QList<const TCommandDef*> AllDefs() {
+  return {&ProgramDef(), &BoltDef(), &NutDef(), &TableDef(), &CalcDef(), &CalcTorqueDef(), &CalcPreloadDef()};
 }
 
 }  // namespace cli

@@ -10,53 +10,53 @@
 
 namespace cli {
 
-struct TOptionSpec {
+struct TOptionDef {
   QStringList Names;  // without dashes; one letter makes "-x", longer "--name"
   QString ValueName;  // empty for a switch
   QString Description;
 };
 
-struct TArgumentSpec {
+struct TArgumentDef {
   QString Name;
   QString Description;
   QString Syntax;  // how the usage line writes it; the name when empty
 };
 
-struct TCommandSpec {
+struct TCommandDef {
   QString Path;         // "bolt", "calc torque"; empty for the program itself
   QString Summary;      // one line for the list of commands
   QString Description;  // paragraphs of its own help, lines joined by "\n"
-  QList<TArgumentSpec> Arguments;
-  QList<TOptionSpec> Options;  // besides -h, --help
+  QList<TArgumentDef> Arguments;
+  QList<TOptionDef> Options;  // besides -h, --help
   bool TakesCommand = false;   // what follows the first argument belongs to a further command
 };
 
-const TCommandSpec& ProgramSpec();
-const TCommandSpec& BoltSpec();
-const TCommandSpec& NutSpec();
-const TCommandSpec& TableSpec();
-const TCommandSpec& CalcSpec();
-const TCommandSpec& CalcTorqueSpec();
-const TCommandSpec& CalcPreloadSpec();
+const TCommandDef& ProgramDef();
+const TCommandDef& BoltDef();
+const TCommandDef& NutDef();
+const TCommandDef& TableDef();
+const TCommandDef& CalcDef();
+const TCommandDef& CalcTorqueDef();
+const TCommandDef& CalcPreloadDef();
 // Every command, the program first, in the order the manual page shows them.
-QList<const TCommandSpec*> AllSpecs();
+QList<const TCommandDef*> AllDefs();
 
 // "momenty" followed by the command's path.
-QString CommandName(const TCommandSpec& spec);
+QString CommandName(const TCommandDef& def);
 // The help in the parser's layout, with "momenty <path>" on the usage line.
-QString HelpText(const TCommandSpec& spec);
+QString HelpText(const TCommandDef& def);
 QString VersionText();
 
 // Parses the arguments that follow the command's path. Answers --help itself
 // and returns false then; a wrongly put option ends in a failure.
-bool ParseCommand(QCommandLineParser& parser, const TCommandSpec& spec, const QStringList& args, TOutcome& out);
+bool ParseCommand(QCommandLineParser& parser, const TCommandDef& def, const QStringList& args, TOutcome& out);
 
 // A question that gets no answer: the status and the line for standard error.
 struct TFailure {
   int Status;
   QString Line;
 };
-[[noreturn]] void Fail(int status, const TCommandSpec& spec, const QString& what);
+[[noreturn]] void Fail(int status, const TCommandDef& def, const QString& what);
 
 // "a, b, c"; each item quoted in «» when `quoted`.
 QString Joined(const QStringList& items, bool quoted = false, const QString& separator = QStringLiteral(", "));
