@@ -43,25 +43,23 @@ void TAlphaFXBase::Start() {
   }
   // The whole window: its skinned frame as well as its client area.
   const QSize size = Window->size();
-  SourceImage = QImage(size, QImage::Format_ARGB32);
   WorkImage = QImage(size, QImage::Format_ARGB32);
   platform::SetLayered(Window, true);
 
   // The window as it looks now, in its own shape: what lies outside its mask
   // stays transparent. Its pixels are either opaque or wholly transparent,
-  // the same in the premultiplied and the plain format, so the bytes are
-  // taken over as they are.
+  // the same in the premultiplied and the plain format, so the picture is
+  // drawn premultiplied and its bytes are then read as plain ones.
   WindowSize = size;
   FOutside.clear();
+  SourceImage = QImage(size, QImage::Format_ARGB32_Premultiplied);
   if (!size.isEmpty()) {
-    QImage shot(size, QImage::Format_ARGB32_Premultiplied);
-    shot.fill(Qt::transparent);
-    Window->render(&shot);
-    for (int y = 0; y < size.height(); ++y)
-      std::memcpy(SourceImage.scanLine(y), shot.constScanLine(y), static_cast<std::size_t>(size.width()) * 4);
+    SourceImage.fill(Qt::transparent);
+    Window->render(&SourceImage);
     if (!Window->mask().isEmpty())
       for (const QRect& r : QRegion(QRect(QPoint(0, 0), size)) - Window->mask()) FOutside.push_back(r);
   }
+  SourceImage.reinterpretAsFormat(QImage::Format_ARGB32);
   // Where the window itself lies on the screen.
   WindowOrigin = Window->geometry().topLeft();
   SourceOrigin = QPoint(0, 0);

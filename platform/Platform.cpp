@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <chrono>
 
+#include <fontconfig/fontconfig.h>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
@@ -108,5 +110,11 @@ void ReleaseFreedMemory() {
 #if defined(__GLIBC__)
   malloc_trim(0);
 #endif
+}
+
+std::jthread ReadFontConfigurationAside() {
+  // The library keeps what it read as its current configuration, which Qt's
+  // font database then finds ready (reading it twice at once is safe too).
+  return std::jthread([] { FcInit(); });
 }
 }  // namespace platform

@@ -11,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <thread>
 
 class QWidget;
 
@@ -40,6 +41,13 @@ void SetBeepHook(std::function<void()> hook);
 // Gives memory the program has freed back to the system (after start-up,
 // whose pictures and buffers are gone once the first windows show).
 void ReleaseFreedMemory();
+
+// --- Fonts ------------------------------------------------------------------
+// Reads the system's font configuration on a thread of its own: it takes
+// milliseconds, and nothing needs it before the first window draws its text.
+// Start it before the application object; joining (or destroying) the
+// returned thread waits for the reading to end.
+std::jthread ReadFontConfigurationAside();
 
 // --- Program file -----------------------------------------------------------
 QString ProgramFileName();

@@ -5,6 +5,7 @@
 #include "app/Accessibility.h"
 #include "app/Startup.h"
 #include "platform/Forms.h"
+#include "platform/Platform.h"
 #include "platform/Translations.h"
 #include "skin/SkinHint.h"
 
@@ -12,7 +13,9 @@
 #include <type_traits>
 
 extern "C" __attribute__((visibility("default"))) int momenty_windows_main(int argc, char** argv) {
+  std::jthread fonts = platform::ReadFontConfigurationAside();
   TApplication app(argc, argv);
+  fonts.join();
   platform::LoadTranslations();
   app.SetTitle(kApplicationTitle);
   SetProgramIdentity();
