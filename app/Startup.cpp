@@ -9,19 +9,73 @@
 #include "tables/Unit_Bolty.h"
 #include "tables/Unit_Gayki.h"
 
+#include "platform/Jpeg.h"
+#include "platform/Platform.h"
+#include "platform/Png.h"
+#include "resources/Resources.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QIcon>
+#include <QPixmap>
+
+#include <future>
+#include <optional>
 
 const QString kApplicationTitle = QStringLiteral("Моменты затяжки резьбовых соединений по СТБ 1879-2008");
+
+namespace {
+QImage DecodeSplashPicture() { return platform::DecodeJpeg(resources::Load(QStringLiteral("splash.jpg"))); }
+
+// Every size the icon is drawn at; the window system picks among them.
+QList<QImage> DecodeIconPictures() {
+  QList<QImage> pictures;
+  for (const QFileInfo& file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files)) {
+    QFile f(file.filePath());
+    if (!f.open(QIODevice::ReadOnly)) continue;
+    const QImage picture = platform::DecodePng(f.readAll());
+    if (!picture.isNull()) pictures.append(picture);
+  }
+  return pictures;
+}
+
+struct TStartWork {
+  QImage Splash;
+  QList<QImage> Icons;
+};
+std::future<TStartWork> gStartWork;
+
+// What the start work made, each part handed out once; nothing when it was
+// not begun.
+std::optional<TStartWork>& StartWorkDone() {
+  static std::optional<TStartWork> done;
+  if (!done && gStartWork.valid()) done = gStartWork.get();
+  return done;
+}
+}  // namespace
+
+void BeginStartWork() {
+  if (gStartWork.valid() || StartWorkDone()) return;
+  gStartWork = std::async(std::launch::async, [] {
+    platform::ReadFontConfiguration();
+    return TStartWork{DecodeSplashPicture(), DecodeIconPictures()};
+  });
+}
+
+QImage TakeSplashPicture() {
+  std::optional<TStartWork>& done = StartWorkDone();
+  if (done && !done->Splash.isNull()) return std::exchange(done->Splash, QImage());
+  return DecodeSplashPicture();
+}
 
 void SetProgramIdentity() {
   QCoreApplication::setApplicationName(QStringLiteral(MOMENTY_PROGRAM));
   QGuiApplication::setDesktopFileName(QStringLiteral(MOMENTY_APP_ID));
-  // Every size the icon is drawn at; the window system picks among them.
+  std::optional<TStartWork>& done = StartWorkDone();
+  const QList<QImage> pictures = done && !done->Icons.isEmpty() ? std::exchange(done->Icons, {}) : DecodeIconPictures();
   QIcon icon;
-  for (const QFileInfo& file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files))
-    icon.addFile(file.filePath());
+  for (const QImage& picture : pictures) icon.addPixmap(QPixmap::fromImage(picture));
   QApplication::setWindowIcon(icon);
 }
 

@@ -1,9 +1,20 @@
 #pragma once
 // Program start: the application object's title and the eight windows,
 // created once in a fixed order.
+#include <QImage>
 #include <QString>
 
 extern const QString kApplicationTitle;
+
+// Begins, on a thread of its own, the work of the first window that needs no
+// application object: reading the font configuration and decoding the splash
+// picture and the program's icon. Called before the application object is
+// made, so that the two go on side by side; without it each is done where it
+// is needed.
+void BeginStartWork();
+// The splash picture: the one decoded by the start work the first time it is
+// asked for, a freshly decoded one after that (or without the start work).
+QImage TakeSplashPicture();
 
 // Tells the desktop who the program is, before any window exists: the name
 // that becomes its windows' class (WM_CLASS, which the desktop entry's

@@ -1,10 +1,9 @@
 #include "app/UnitDBtqrZastavka.h"
 
+#include "app/Startup.h"
 #include "app/Unit_Glav_Moment.h"
 #include "effects/AlphaEffects.h"
-#include "platform/Jpeg.h"
 #include "platform/Platform.h"
-#include "resources/Resources.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,7 +25,7 @@ TFormDBtqrZastavka::TFormDBtqrZastavka(QWidget* parent) : TForm(parent) {
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->SetBounds(0, 0, 525, 373);
   Image1->Stretch = true;
-  Image1->SetPicture(platform::DecodeJpeg(resources::Load(QStringLiteral("splash.jpg"))));
+  Image1->SetPicture(TakeSplashPicture());
 
   Label1 = new TLabel(Client());
   Label1->setObjectName(QStringLiteral("Label1"));

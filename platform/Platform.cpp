@@ -112,9 +112,9 @@ void ReleaseFreedMemory() {
 #endif
 }
 
-std::jthread ReadFontConfigurationAside() {
-  // The library keeps what it read as its current configuration, which Qt's
-  // font database then finds ready (reading it twice at once is safe too).
-  return std::jthread([] { FcInit(); });
+void ReadFontConfiguration() {
+  // The library keeps what it read as its current configuration (reading it
+  // on two threads at once is safe as well).
+  FcInit();
 }
 }  // namespace platform

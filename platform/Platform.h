@@ -11,7 +11,6 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <thread>
 
 class QWidget;
 
@@ -43,11 +42,10 @@ void SetBeepHook(std::function<void()> hook);
 void ReleaseFreedMemory();
 
 // --- Fonts ------------------------------------------------------------------
-// Reads the system's font configuration on a thread of its own: it takes
-// milliseconds, and nothing needs it before the first window draws its text.
-// Start it before the application object; joining (or destroying) the
-// returned thread waits for the reading to end.
-std::jthread ReadFontConfigurationAside();
+// Reads the system's font configuration, which Qt's font database then finds
+// ready. It takes milliseconds and needs no application object, so start-up
+// reads it on a thread of its own.
+void ReadFontConfiguration();
 
 // --- Program file -----------------------------------------------------------
 QString ProgramFileName();

@@ -6,7 +6,7 @@ cd "$ROOT"
 
 PACKAGES=(cmake ninja-build g++ pkg-config
           qt6-base-dev qt6-base-dev-tools libgl-dev
-          zlib1g-dev libjpeg62-turbo-dev libxcb1-dev libfontconfig-dev
+          zlib1g-dev libjpeg62-turbo-dev libxcb1-dev libfontconfig-dev libpng-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation2 qt6-translations-l10n
           # the screen reader check (tests/atspi)

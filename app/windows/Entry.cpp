@@ -5,7 +5,6 @@
 #include "app/Accessibility.h"
 #include "app/Startup.h"
 #include "platform/Forms.h"
-#include "platform/Platform.h"
 #include "platform/Translations.h"
 #include "skin/SkinHint.h"
 
@@ -13,9 +12,8 @@
 #include <type_traits>
 
 extern "C" __attribute__((visibility("default"))) int momenty_windows_main(int argc, char** argv) {
-  std::jthread fonts = platform::ReadFontConfigurationAside();
+  BeginStartWork();
   TApplication app(argc, argv);
-  fonts.join();
   platform::LoadTranslations();
   app.SetTitle(kApplicationTitle);
   SetProgramIdentity();

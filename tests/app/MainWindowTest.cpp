@@ -2,9 +2,12 @@
 #include "app/UnitDBtqrZastavka.h"
 #include "app/Unit_Glav_Moment.h"
 #include "platform/Jpeg.h"
+#include "platform/Png.h"
 #include "resources/Resources.h"
 #include "tests/app/ProgramWindows.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -106,6 +109,24 @@ TEST(Pictures, SplashJpegDecodes) {
   EXPECT_TRUE(platform::DecodeJpeg(QByteArray("not a jpeg at all")).isNull());
   QByteArray cut = resources::Load(QStringLiteral("splash.jpg")).left(300);
   EXPECT_NO_FATAL_FAILURE(platform::DecodeJpeg(cut));
+}
+
+TEST(Pictures, IconPngDecodesAsQtReadsIt) {
+  const QFileInfoList files = QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files);
+  ASSERT_FALSE(files.isEmpty());
+  for (const QFileInfo& file : files) {
+    QFile f(file.filePath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    const QImage ours = platform::DecodePng(bytes);
+    const QImage qt = QImage(file.filePath()).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(qt.isNull()) << file.fileName().toStdString();
+    EXPECT_EQ(ours.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(ours, qt) << file.fileName().toStdString();
+    EXPECT_TRUE(platform::DecodePng(bytes.left(bytes.size() / 2)).isNull()) << "a cut file gives nothing";
+  }
+  EXPECT_TRUE(platform::DecodePng(QByteArray("not a png at all")).isNull());
+  EXPECT_TRUE(platform::DecodePng(QByteArray()).isNull());
 }
 
 }  // namespace
