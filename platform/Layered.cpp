@@ -192,7 +192,9 @@ private:
     FBackdrop = QImage();
     if (screen) {
       const QRect sg = screen->geometry();
-      FBackdrop = screen->grabWindow(0, r.x() - sg.x(), r.y() - sg.y(), r.width(), r.height()).toImage();
+      if (sg.contains(r)) FBackdrop = GrabScreenArea(r);
+      if (FBackdrop.isNull())
+        FBackdrop = screen->grabWindow(0, r.x() - sg.x(), r.y() - sg.y(), r.width(), r.height()).toImage();
       if (FBackdrop.size() != r.size()) FBackdrop = QImage();  // partly off the screen
       else if (FBackdrop.format() != QImage::Format_RGB32) FBackdrop.convertTo(QImage::Format_RGB32);
     }

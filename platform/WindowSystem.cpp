@@ -111,4 +111,43 @@ void MakeNormalBeforeShowing(QWidget* window) {
   xcb_flush(c);
 }
 
+QImage GrabScreenArea(const QRect& area) {
+  xcb_connection_t* c = X11Connection();
+  if (!c || area.isEmpty()) return {};
+  const xcb_setup_t* setup = xcb_get_setup(c);
+  xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
+  for (int i = DefaultScreenNumber(); i > 0 && it.rem; --i) xcb_screen_next(&it);
+  if (!it.rem) return {};
+  const xcb_screen_t* screen = it.data;
+  if (area.left() < 0 || area.top() < 0 || area.right() >= screen->width_in_pixels ||
+      area.bottom() >= screen->height_in_pixels)
+    return {};
+  // 32 bits a pixel, blue first in memory: the layout of Format_RGB32.
+  bool rgb32 = false;
+  const xcb_format_t* formats = xcb_setup_pixmap_formats(setup);
+  for (int i = 0; i < xcb_setup_pixmap_formats_length(setup); ++i)
+    if (formats[i].depth == screen->root_depth) rgb32 = formats[i].bits_per_pixel == 32;
+  const bool hostLsb = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
+  if (!rgb32 || (screen->root_depth != 24 && screen->root_depth != 32) ||
+      (setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) != hostLsb)
+    return {};
+  xcb_get_image_reply_t* reply = xcb_get_image_reply(
+      c,
+      xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, std::int16_t(area.x()), std::int16_t(area.y()),
+                    std::uint16_t(area.width()), std::uint16_t(area.height()), ~0u),
+      nullptr);
+  if (!reply) return {};
+  const qsizetype bytesPerLine = qsizetype(area.width()) * 4;
+  if (qsizetype(xcb_get_image_data_length(reply)) != bytesPerLine * area.height()) {
+    std::free(reply);
+    return {};
+  }
+  // The picture lives in the reply's memory, which goes with the picture.
+  auto* pixels = reinterpret_cast<std::uint32_t*>(xcb_get_image_data(reply));
+  const qsizetype count = qsizetype(area.width()) * area.height();
+  for (qsizetype i = 0; i < count; ++i) pixels[i] |= 0xFF000000u;  // the unused byte, as RGB32 has it
+  return QImage(reinterpret_cast<uchar*>(pixels), area.width(), area.height(), bytesPerLine, QImage::Format_RGB32,
+                [](void* r) { std::free(r); }, reply);
+}
+
 }  // namespace platform

@@ -2,6 +2,9 @@
 // What the window system keeps about our windows beyond Qt's own state. On
 // X11 these are properties of the screen and of the native windows; other
 // platforms keep nothing of the kind.
+#include <QImage>
+#include <QRect>
+
 #include <functional>
 
 class QWidget;
@@ -24,5 +27,12 @@ void SetCompositorQuery(std::function<bool()> query);
 // in its WM_HINTS (and may keep _NET_WM_STATE_HIDDEN) after the window
 // manager has restored it; mapped with them, it would come back minimised.
 void MakeNormalBeforeShowing(QWidget* window);
+
+// What the screen shows in `area` (in desktop coordinates), read
+// straight from the X server into the picture's memory, as Format_RGB32. A
+// null image when it cannot be read so (no X11 display, a screen format other
+// than 32 bits per pixel in the machine's byte order, an area not wholly on
+// the desktop): the caller then asks Qt.
+QImage GrabScreenArea(const QRect& area);
 
 }  // namespace platform
