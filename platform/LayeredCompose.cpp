@@ -73,28 +73,26 @@ inline int ClearBits16(const QRgb* in) {
 }
 #endif
 
-// One row blended over what is behind it, pixel by pixel as OverClamped.
-void OverRow(const QRgb* in, const QRgb* under, QRgb* out, int w) {
+// A run of seen pixels (alpha above 0) blended over what is behind them, each
+// as OverClamped gives it; opaque pixels four at a time are copied.
+void OverRun(const QRgb* in, const QRgb* under, QRgb* out, int n) {
   int x = 0;
 #ifdef __SSE2__
   const __m128i zero = _mm_setzero_si128();
   const __m128i alpha = _mm_set1_epi32(static_cast<int>(0xFF000000u));
-  for (; x + 4 <= w; x += 4) {
-    const __m128i p = Load(in + x), b = Load(under + x);
-    const __m128i a = _mm_and_si128(p, alpha);
-    const __m128i clear = _mm_cmpeq_epi32(a, zero);
-    // Alpha 0: what is behind, alpha byte included; alpha 255: the pixel.
-    // Four such pixels side by side (inside or outside the shape) need no blend.
-    __m128i shown = p;
-    if (_mm_movemask_ps(_mm_castsi128_ps(_mm_or_si128(clear, _mm_cmpeq_epi32(a, alpha)))) != 0xF) {
-      const __m128i lo = Over16(_mm_unpacklo_epi8(p, zero), _mm_unpacklo_epi8(b, zero));
-      const __m128i hi = Over16(_mm_unpackhi_epi8(p, zero), _mm_unpackhi_epi8(b, zero));
-      shown = _mm_or_si128(_mm_packus_epi16(lo, hi), alpha);
+  for (; x + 4 <= n; x += 4) {
+    const __m128i p = Load(in + x);
+    if (_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(p, alpha), alpha))) == 0xF) {
+      Store(out + x, p);
+      continue;
     }
-    Store(out + x, _mm_or_si128(_mm_and_si128(clear, b), _mm_andnot_si128(clear, shown)));
+    const __m128i b = Load(under + x);
+    const __m128i lo = Over16(_mm_unpacklo_epi8(p, zero), _mm_unpacklo_epi8(b, zero));
+    const __m128i hi = Over16(_mm_unpackhi_epi8(p, zero), _mm_unpackhi_epi8(b, zero));
+    Store(out + x, _mm_or_si128(_mm_packus_epi16(lo, hi), alpha));
   }
 #endif
-  for (; x < w; ++x) out[x] = OverClamped(in[x], under[x]);
+  for (; x < n; ++x) out[x] = OverClamped(in[x], under[x]);
 }
 
 // One row with every pixel shown at full opacity, the colours as they are.
@@ -231,17 +229,23 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
     const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
     const auto* b = behind ? reinterpret_cast<const QRgb*>(back.constScanLine(y)) : nullptr;
     auto* o = reinterpret_cast<QRgb*>(out.Image.scanLine(y));
-    const bool opaque = ScanRow(in, w, runs);
-    if (runs.empty()) {
-      // Nothing of the row seen: what is behind, or black.
-      if (b) std::memcpy(o, b, rowBytes);
-      else std::fill_n(o, w, 0xFF000000u);
-    } else if (opaque) {
+    if (ScanRow(in, w, runs)) {
       std::memcpy(o, in, rowBytes);
-    } else if (b) {
-      OverRow(in, b, o, w);
     } else {
-      std::transform(in, in + w, o, Unpremultiplied);
+      // Outside the runs what is behind, or black; inside them each pixel
+      // over what is behind, or unpremultiplied.
+      int x = 0;
+      auto outside = [&](int end) {
+        if (b) std::memcpy(o + x, b + x, static_cast<std::size_t>(end - x) * sizeof(QRgb));
+        else std::fill(o + x, o + end, 0xFF000000u);
+      };
+      for (const auto& [left, end] : runs) {
+        outside(left);
+        if (b) OverRun(in + left, b + left, o + left, end - left);
+        else std::transform(in + left, in + end, o + left, Unpremultiplied);
+        x = end;
+      }
+      outside(w);
     }
     shape.Row(y, runs);
   }
