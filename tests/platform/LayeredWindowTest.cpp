@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <random>
+#include <vector>
 
 using namespace platform;
 
@@ -108,6 +111,87 @@ TEST(LayeredWindow, OpaqueCompositionBlendsOverWhatIsBehindAndShapesByAlpha) {
   const TOpaqueFrame opaque = ComposeOpaque(frame, ULW_OPAQUE, behind);
   EXPECT_EQ(opaque.Shape, QRegion(0, 0, 3, 2));
   EXPECT_EQ(opaque.Image.pixel(1, 0), qRgb(64, 64, 64));
+}
+
+namespace {
+// The composition one pixel at a time, written plainly; `behind` is null
+// when nothing is known behind.
+QRgb ComposedPixel(QRgb p, const QRgb* behind) {
+  const int a = qAlpha(p);
+  if (a == 0) return behind ? *behind : 0xFF000000u;
+  if (a == 255) return p;
+  if (behind)
+    return Over(qRgba(std::min(qRed(p), a), std::min(qGreen(p), a), std::min(qBlue(p), a), a), *behind);
+  auto plain = [a](int c) { return std::min(255, (c * 255 + a / 2) / a); };
+  return qRgb(plain(qRed(p)), plain(qGreen(p)), plain(qBlue(p)));
+}
+
+std::vector<QRect> Rects(const QRegion& region) { return {region.begin(), region.end()}; }
+}  // namespace
+
+TEST(LayeredWindow, OpaqueCompositionGivesThePlainPerPixelResultForAnyPicture) {
+  std::mt19937 random(20);
+  auto byte = [&] { return static_cast<int>(random() & 255); };
+  TOpaqueFrame out;  // used again from picture to picture
+  for (const int w : {1, 3, 4, 5, 15, 16, 17, 31, 47, 257}) {
+    const int h = 9;
+    QImage frame(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+      auto* row = reinterpret_cast<QRgb*>(frame.scanLine(y));
+      // Rows all clear, all opaque, every alpha in turn, pixels at random, and
+      // runs of clear, opaque and graded pixels across the row.
+      int runLeft = 0, runAlpha = 0;
+      for (int x = 0; x < w; ++x) {
+        int a = 0;
+        switch (y % 5) {
+          case 0: a = y == 0 ? 0 : 255; break;
+          case 1: a = x & 255; break;
+          case 2: a = (byte() % 3 == 0) ? 0 : (byte() % 2 ? 255 : byte()); break;
+          default:
+            if (runLeft-- <= 0) {
+              runLeft = byte() % 21;
+              runAlpha = byte() % 3 == 0 ? 0 : byte() % 2 ? 255 : std::max(1, byte());
+            }
+            a = runAlpha;
+        }
+        // Premultiplied colours and colours above the alpha.
+        const bool premultiplied = byte() % 2 == 0;
+        auto channel = [&] { return premultiplied ? (a ? byte() % (a + 1) : 0) : byte(); };
+        row[x] = qRgba(channel(), channel(), channel(), a);
+      }
+    }
+    // What is behind, alpha bytes included, as read from a screen.
+    QImage behind(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) reinterpret_cast<QRgb*>(behind.scanLine(y))[x] = random();
+    QRegion shape;
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (qAlpha(frame.pixel(x, y))) shape += QRect(x, y, 1, 1);
+
+    for (const bool withBackdrop : {true, false}) {
+      ComposeOpaque(frame, ULW_ALPHA, withBackdrop ? behind : QImage(), out);
+      ASSERT_EQ(out.Image.size(), frame.size());
+      for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(behind.constScanLine(y));
+        const auto* o = reinterpret_cast<const QRgb*>(out.Image.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+          ASSERT_EQ(o[x], ComposedPixel(in[x], withBackdrop ? b + x : nullptr))
+              << "width " << w << " at " << x << "," << y << (withBackdrop ? " over a backdrop" : " alone")
+              << " pixel " << std::hex << in[x];
+      }
+      // The same rectangles as the pixels' union: each row's runs whole.
+      EXPECT_EQ(Rects(out.Shape), Rects(shape)) << "width " << w;
+    }
+    ComposeOpaque(frame, ULW_OPAQUE, behind, out);
+    for (int y = 0; y < h; ++y) {
+      const auto* in = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
+      const auto* o = reinterpret_cast<const QRgb*>(out.Image.constScanLine(y));
+      for (int x = 0; x < w; ++x) ASSERT_EQ(o[x], in[x] | 0xFF000000u) << "width " << w << " at " << x << "," << y;
+    }
+    EXPECT_EQ(out.Shape, QRegion(frame.rect()));
+  }
 }
 
 TEST(LayeredWindow, WithoutACompositorTheWindowShowsThePictureOpaqueOverWhatWasBehindIt) {
