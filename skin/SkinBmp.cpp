@@ -65,12 +65,16 @@ TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos) {
 namespace {
 // Run-length and bit-field pictures: the platform's decoder, confined to
 // this file's bytes.
-QImage DecodeCompressed(QByteArrayView data, qsizetype pos, const TBmpInfo& info) {
+QImage DecodeCompressed(QByteArrayView data, qsizetype pos, const TBmpInfo& info, TBmpTarget target) {
   const QByteArray slice = QByteArray::fromRawData(data.data() + pos, info.FileSize);
   QImage image = QImage::fromData(slice, "BMP");
   if (image.isNull()) Invalid();
-  if (image.depth() > 8 && image.format() != QImage::Format_RGB32)
+  if (target == TBmpTarget::Premultiplied) {
+    // Compressed files may carry alpha; what the skin shows is opaque.
+    image = image.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  } else if (image.depth() > 8 && image.format() != QImage::Format_RGB32) {
     image = image.convertToFormat(QImage::Format_RGB32);
+  }
   return image;
 }
 
@@ -85,27 +89,37 @@ struct TBmpRows {
 };
 
 // 1, 4 and 8 bits: indices into the file's colour table (3-byte entries
-// after the old 12-byte header, 4-byte ones otherwise).
-QImage DecodeIndexed(const uchar* colorTable, int entryBytes, const TBmpInfo& info, const TBmpRows& rows) {
-  QImage image(rows.Width, rows.Height, QImage::Format_Indexed8);
+// after the old 12-byte header, 4-byte ones otherwise; indices past its end
+// are black). Kept as indices, or looked up into opaque colours.
+QImage DecodeIndexed(const uchar* colorTable, int entryBytes, const TBmpInfo& info, const TBmpRows& rows,
+                     TBmpTarget target) {
+  const bool indexed = target == TBmpTarget::FileDepth;
+  QImage image(rows.Width, rows.Height, indexed ? QImage::Format_Indexed8 : QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) Invalid();
   QList<QRgb> table(1 << info.BitCount, qRgb(0, 0, 0));
   const uchar* c = colorTable;
   for (int i = 0; i < info.ColorCount; ++i, c += entryBytes) table[i] = qRgb(c[2], c[1], c[0]);
-  image.setColorTable(table);
+  if (indexed) image.setColorTable(table);
   const int bits = info.BitCount;
   const int mask = (1 << bits) - 1;
+  auto index = [&](const uchar* s, int x) {
+    if (bits == 8) return int(s[x]);
+    const int bit = x * bits;
+    return (s[bit >> 3] >> (8 - bits - (bit & 7))) & mask;
+  };
   for (int y = 0; y < rows.Height; ++y) {
     const uchar* s = rows(y);
+    if (!indexed) {
+      auto* d = reinterpret_cast<QRgb*>(image.scanLine(y));
+      for (int x = 0; x < rows.Width; ++x) d[x] = table[index(s, x)];
+      continue;
+    }
     uchar* d = image.scanLine(y);
     if (bits == 8) {
       std::memcpy(d, s, size_t(rows.Width));
       continue;
     }
-    for (int x = 0; x < rows.Width; ++x) {
-      const int bit = x * bits;
-      d[x] = uchar((s[bit >> 3] >> (8 - bits - (bit & 7))) & mask);
-    }
+    for (int x = 0; x < rows.Width; ++x) d[x] = uchar(index(s, x));
   }
   return image;
 }
@@ -126,9 +140,11 @@ void DecodeRow24(const uchar* s, QRgb* d, int width) {
   for (; x < width; ++x, s += 3) d[x] = qRgb(s[2], s[1], s[0]);
 }
 
-// 16 (five bits per channel), 24 and 32 bits: colours as they are.
-QImage DecodeDirect(int bitCount, const TBmpRows& rows) {
-  QImage image(rows.Width, rows.Height, QImage::Format_RGB32);
+// 16 (five bits per channel), 24 and 32 bits: colours as they are, opaque
+// (the same pixels in either target format).
+QImage DecodeDirect(int bitCount, const TBmpRows& rows, TBmpTarget target) {
+  QImage image(rows.Width, rows.Height,
+               target == TBmpTarget::FileDepth ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) Invalid();
   for (int y = 0; y < rows.Height; ++y) {
     const uchar* s = rows(y);
@@ -152,7 +168,7 @@ QImage DecodeDirect(int bitCount, const TBmpRows& rows) {
 }
 }  // namespace
 
-QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget) {
+QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget, TBmpTarget target) {
   const TBmpInfo info = ReadBmpInfo(data, pos);
   const qint64 pixels = qint64(info.Width) * (info.Height < 0 ? -qint64(info.Height) : info.Height);
   if (budget) {
@@ -160,7 +176,7 @@ QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget) {
     *budget -= pixels;
   }
   if (info.Compression != BI_RGB) {
-    QImage image = DecodeCompressed(data, pos, info);
+    QImage image = DecodeCompressed(data, pos, info, target);
     pos += info.FileSize;
     return image;
   }
@@ -173,8 +189,8 @@ QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget) {
     Invalid();
   const TBmpRows rows{file + info.PixelOffset, row, info.Width, height, info.Height < 0};
   QImage image = info.BitCount <= 8
-                     ? DecodeIndexed(file + kFileHeader + headerSize, headerSize == 12 ? 3 : 4, info, rows)
-                     : DecodeDirect(info.BitCount, rows);
+                     ? DecodeIndexed(file + kFileHeader + headerSize, headerSize == 12 ? 3 : 4, info, rows, target)
+                     : DecodeDirect(info.BitCount, rows, target);
   pos += info.FileSize;
   return image;
 }

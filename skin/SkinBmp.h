@@ -27,13 +27,19 @@ struct TBmpInfo {
 // they are not there or not sound, or when a side exceeds kMaxPictureSide.
 TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos);
 
-// Reads the BMP file starting at `pos` and moves `pos` past it. 1, 4 and 8 bpp
-// pictures come back as Format_Indexed8 with their colour table, deeper ones
-// as Format_RGB32. A file that runs past the end of the data, or that cannot
-// be decoded, throws EReadError and leaves `pos` where it was. With a
-// `budget`, a picture of more pixels than it holds throws EReadError too, and
-// the picture's pixels are taken off it.
-QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget = nullptr);
+// What ReadBmp gives: the file's own kind of picture (1, 4 and 8 bpp as
+// Format_Indexed8 with their colour table, deeper ones as Format_RGB32), or
+// every depth as the opaque Format_ARGB32_Premultiplied that composition
+// works in, decoded straight into it.
+enum class TBmpTarget { FileDepth, Premultiplied };
+
+// Reads the BMP file starting at `pos` and moves `pos` past it, as `target`
+// says. A file that runs past the end of the data, or that cannot be
+// decoded, throws EReadError and leaves `pos` where it was. With a `budget`,
+// a picture of more pixels than it holds throws EReadError too, and the
+// picture's pixels are taken off it.
+QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget = nullptr,
+               TBmpTarget target = TBmpTarget::FileDepth);
 
 // A complete BMP file of the picture at 1, 4, 8 or 24 bits per pixel. For
 // 1, 4 and 8 the picture must be Format_Indexed8 with a colour table of at

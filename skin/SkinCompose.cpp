@@ -145,7 +145,28 @@ void DrawPiece(QImage& target, const QRect& to, const QImage& source, const QRec
 
 QImage ComposeNinePiece(const QImage& piece, const TbsPieceLayout& layout, QSize size,
                         const TbsPieceGeometry& target, bool drawClient, QRgb background) {
-  QImage out = NewImage(size, background);
+  return ComposeNinePiecePart(piece, layout, size, target, QRect(QPoint(0, 0), size), drawClient, background);
+}
+
+QImage ComposeNinePiecePart(const QImage& piece, const TbsPieceLayout& layout, QSize size,
+                            const TbsPieceGeometry& target, const QRect& part, bool drawClient, QRgb background) {
+  if (size.width() <= 0 || size.height() <= 0) return {};
+  const QRect whole(QPoint(0, 0), size);
+  if (!whole.contains(part)) {
+    // What lies beyond the composed image is 0, as a copy beyond an image's
+    // edge gives; what lies inside is composed as usual.
+    QImage out = NewImage(part.size(), 0);
+    const QRect inside = whole.intersected(part);
+    if (out.isNull() || inside.isEmpty()) return out;
+    const QImage in = ComposeNinePiecePart(piece, layout, size, target, inside, drawClient, background);
+    const QPoint at = inside.topLeft() - part.topLeft();
+    for (int y = 0; y < in.height(); ++y) {
+      const auto* from = reinterpret_cast<const QRgb*>(in.constScanLine(y));
+      std::copy(from, from + in.width(), reinterpret_cast<QRgb*>(out.scanLine(y + at.y())) + at.x());
+    }
+    return out;
+  }
+  QImage out = NewImage(part.size(), background);
   if (out.isNull() || piece.isNull()) return out;
   const QImage src = AsPremultiplied(piece);
   const int SW = src.width(), SH = src.height(), W = size.width(), H = size.height();
@@ -154,18 +175,23 @@ QImage ComposeNinePiece(const QImage& piece, const TbsPieceLayout& layout, QSize
   const TbsCornerPoints& n = target.Points;
   const TRect& nc = target.ClientRect;
   const TbsStretchFlags& s = layout.Stretch;
-  auto tiled = [&](const QRect& to, const QRect& from) { DrawPiece(out, to, src, from, false); };
+  // Every piece is drawn at its place in the whole image, moved to the part.
+  const QPoint shift = -part.topLeft();
+  auto draw = [&](const QRect& to, const QRect& from, bool stretch) {
+    DrawPiece(out, to.translated(shift), src, from, stretch);
+  };
+  auto tiled = [&](const QRect& to, const QRect& from) { draw(to, from, false); };
 
-  if (drawClient) DrawPiece(out, nc.ToQRect(), src, c.ToQRect(), s.Client);
+  if (drawClient) draw(nc.ToQRect(), c.ToQRect(), s.Client);
   // The four edges between the corner points.
-  DrawPiece(out, Edges(n.LeftTop.x(), 0, n.RightTop.x(), nc.Top), src,
-            Edges(p.LeftTop.x(), 0, p.RightTop.x(), c.Top), s.Top);
-  DrawPiece(out, Edges(n.LeftBottom.x(), nc.Bottom, n.RightBottom.x(), H), src,
-            Edges(p.LeftBottom.x(), c.Bottom, p.RightBottom.x(), SH), s.Bottom);
-  DrawPiece(out, Edges(0, n.LeftTop.y(), nc.Left, n.LeftBottom.y()), src,
-            Edges(0, p.LeftTop.y(), c.Left, p.LeftBottom.y()), s.Left);
-  DrawPiece(out, Edges(nc.Right, n.RightTop.y(), W, n.RightBottom.y()), src,
-            Edges(c.Right, p.RightTop.y(), SW, p.RightBottom.y()), s.Right);
+  draw(Edges(n.LeftTop.x(), 0, n.RightTop.x(), nc.Top),
+       Edges(p.LeftTop.x(), 0, p.RightTop.x(), c.Top), s.Top);
+  draw(Edges(n.LeftBottom.x(), nc.Bottom, n.RightBottom.x(), H),
+       Edges(p.LeftBottom.x(), c.Bottom, p.RightBottom.x(), SH), s.Bottom);
+  draw(Edges(0, n.LeftTop.y(), nc.Left, n.LeftBottom.y()),
+       Edges(0, p.LeftTop.y(), c.Left, p.LeftBottom.y()), s.Left);
+  draw(Edges(nc.Right, n.RightTop.y(), W, n.RightBottom.y()),
+       Edges(c.Right, p.RightTop.y(), SW, p.RightBottom.y()), s.Right);
   // The corner areas, unscaled; each is two rectangles (an L shape).
   tiled(Edges(0, 0, n.LeftTop.x(), nc.Top), Edges(0, 0, p.LeftTop.x(), c.Top));
   tiled(Edges(0, 0, nc.Left, n.LeftTop.y()), Edges(0, 0, c.Left, p.LeftTop.y()));
@@ -239,7 +265,12 @@ QImage ComposeClientCorners(const QImage& piece, const TRect& clientRect, QSize 
 TbsMaskRuns MaskRuns(const QImage& mask, int maxRuns) {
   TbsMaskRuns result;
   if (mask.isNull()) return result;
-  const QImage m = mask.format() == QImage::Format_RGB32 ? mask : mask.convertToFormat(QImage::Format_RGB32);
+  // Premultiplied pixels are read as they are: their red, green and blue are
+  // all 0 exactly when the unpremultiplied ones are (or alpha is 0, which
+  // reads as black either way).
+  const QImage m = mask.format() == QImage::Format_RGB32 || mask.format() == kFormat
+                       ? mask
+                       : mask.convertToFormat(QImage::Format_RGB32);
   const int w = m.width();
   for (int y = 0; y < m.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(m.constScanLine(y));

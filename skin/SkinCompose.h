@@ -147,6 +147,13 @@ void PutImage(QPainter& p, const QImage& image);
 QImage ComposeNinePiece(const QImage& piece, const TbsPieceLayout& layout, QSize size,
                         const TbsPieceGeometry& target, bool drawClient = true, QRgb background = 0);
 
+// The rectangle `part` of that composition alone, with the same pixels as
+// the whole image's copy of it (0 where the part lies beyond the image),
+// without composing the rest.
+QImage ComposeNinePiecePart(const QImage& piece, const TbsPieceLayout& layout, QSize size,
+                            const TbsPieceGeometry& target, const QRect& part, bool drawClient = true,
+                            QRgb background = 0);
+
 // Three pieces across, in an image of `size` (rows below the piece's height
 // keep `background`):
 //   left end   columns 0 .. leftEnd, unscaled, at the left;

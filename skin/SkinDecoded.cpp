@@ -23,10 +23,15 @@ char ReadByte(QByteArrayView data, qsizetype& pos) {
   return data[pos++];
 }
 
+// A skin picture, decoded straight into the format every composition works in.
+QImage ReadPicture(QByteArrayView data, qsizetype& pos, qint64& budget) {
+  return ReadBmp(data, pos, &budget, TBmpTarget::Premultiplied);
+}
+
 // A flag byte, and the bitmap that follows it when the flag is 0.
 QImage ReadFlaggedPicture(QByteArrayView data, qsizetype& pos, qint64& budget) {
   if (ReadByte(data, pos) != 0) return {};
-  return ReadBmp(data, pos, &budget);
+  return ReadPicture(data, pos, budget);
 }
 
 TbsDecodedSkin DecodeContainer(const QByteArray& data) {
@@ -48,7 +53,7 @@ TbsDecodedSkin DecodeContainer(const QByteArray& data) {
     ReadFlaggedPicture(data, pos, budget);
   }
   const qint32 count = ReadInt32(data, pos);
-  for (qint32 i = 0; i < count; ++i) skin.ActivePictures.append(ReadBmp(data, pos, &budget));
+  for (qint32 i = 0; i < count; ++i) skin.ActivePictures.append(ReadPicture(data, pos, budget));
   skin.Description = data.sliced(pos);
   return skin;
 }

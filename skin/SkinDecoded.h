@@ -3,7 +3,8 @@
 // description text. Windows that carry the same stored skin (the same
 // compressed bytes) get the same decoded container, so each distinct skin is
 // inflated and decoded once while any window holds it; the pictures reach the
-// windows through QImage's implicit sharing.
+// windows through QImage's implicit sharing. The pictures are opaque
+// Format_ARGB32_Premultiplied, so composing them never converts them again.
 #include <QByteArray>
 #include <QImage>
 #include <QList>

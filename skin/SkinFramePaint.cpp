@@ -172,10 +172,19 @@ QImage PaintSkinFrame(const TbsSkinData& data, const std::vector<TbsFrameObject>
 QRegion FrameRegion(const QImage& mask, const TbsDataSkinFormInfo& info, QSize picture, QSize window) {
   if (mask.isNull() || info.MaskRectArea.IsEmpty()) return {};
   // The mask composed like the frame, around the mask rectangle; what the
-  // pieces do not cover is white (outside).
+  // pieces do not cover is white (outside). The mask rectangle itself is
+  // whole, so only the four strips around it are composed and read:
+  //
+  //   +---------------------------+
+  //   | top strip, full width     |  rows 0 .. mask top
+  //   +-----+---------------+-----+
+  //   | L   | mask rectangle|   R |  rows mask top .. mask bottom
+  //   +-----+---------------+-----+
+  //   | bottom strip, full width  |  rows mask bottom .. H
+  //   +---------------------------+
   const TbsFrameGeometry g = FrameGeometryFor(info, picture, window);
-  const QImage composed = ComposeNinePiece(mask, FrameLayout(info, info.MaskRectArea), window,
-                                           {g.Points, g.MaskRect}, false, qRgb(255, 255, 255));
+  const TbsPieceLayout layout = FrameLayout(info, info.MaskRectArea);
+  const TbsPieceGeometry target{g.Points, g.MaskRect};
   const TRect& m = g.MaskRect;
   const int W = window.width(), H = window.height();
   QRegion region(m.ToQRect());
@@ -183,7 +192,8 @@ QRegion FrameRegion(const QImage& mask, const TbsDataSkinFormInfo& info, QSize p
                           QRect(0, m.Top, m.Left, m.Height()), QRect(m.Right, m.Top, W - m.Right, m.Height())};
   for (const QRect& r : pieces) {
     if (r.width() <= 0 || r.height() <= 0) continue;
-    region += MaskToRegion(composed.copy(r), r.topLeft());
+    region += MaskToRegion(ComposeNinePiecePart(mask, layout, window, target, r, false, qRgb(255, 255, 255)),
+                           r.topLeft());
   }
   return region;
 }

@@ -8,10 +8,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+#include <algorithm>
+#include <memory>
 #include <zlib.h>
 
 namespace {
-constexpr int kPull = 4096;
+constexpr qsizetype kFirstPull = 64 * 1024;
 constexpr char kPropertyName[] = "CompressedData";
 constexpr char kValueBinary = 10;
 
@@ -57,32 +59,32 @@ QByteArray Deflate(QByteArrayView data, int level) {
 QByteArray Inflate(QByteArrayView compressed) {
   z_stream z{};
   if (inflateInit(&z) != Z_OK) CompressionError();
+  // Ends the inflater on every way out, errors included.
+  const std::unique_ptr<z_stream, int (*)(z_stream*)> end(&z, inflateEnd);
   z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
   z.avail_in = uInt(compressed.size());
-  QByteArray out;
-  out.reserve(std::min<qsizetype>(kMaxInflatedSize, compressed.size() * 8 + kPull));
-  int rc = Z_OK;
-  // Pull 4096 bytes at a time until a pull yields nothing.
-  while (rc != Z_STREAM_END) {
-    const qsizetype have = out.size();
-    if (have + kPull > kMaxInflatedSize) {
-      inflateEnd(&z);
-      CompressionError();
+  // The output buffer starts at a guess from the compressed size and doubles
+  // whenever the inflater fills it, so each pull takes all the room there is.
+  // It may reach one byte past the limit: a stream that fills that byte is
+  // too long, one that ends before it is not.
+  constexpr qsizetype kCeiling = kMaxInflatedSize + 1;
+  QByteArray out(std::clamp<qsizetype>(compressed.size() * 8, kFirstPull, kCeiling), Qt::Uninitialized);
+  qsizetype have = 0;
+  for (;;) {
+    if (have == out.size()) {
+      if (have == kCeiling) CompressionError();
+      out.resize(std::min(have * 2, kCeiling));
     }
-    out.resize(have + kPull);
     z.next_out = reinterpret_cast<Bytef*>(out.data() + have);
-    z.avail_out = kPull;
-    rc = inflate(&z, Z_NO_FLUSH);
-    out.resize(have + (kPull - qsizetype(z.avail_out)));
-    const bool progress = out.size() > have;
+    z.avail_out = uInt(out.size() - have);
+    const int rc = inflate(&z, Z_NO_FLUSH);
+    have = out.size() - qsizetype(z.avail_out);
     if (rc == Z_STREAM_END) break;
-    // Z_BUF_ERROR without progress: the input ran out before the stream's end.
-    if (rc != Z_OK || (!progress && z.avail_in == 0)) {
-      inflateEnd(&z);
-      CompressionError();
-    }
+    // Room left over with no input left: the stream stops before its end.
+    if (rc != Z_OK || (z.avail_out > 0 && z.avail_in == 0)) CompressionError();
   }
-  inflateEnd(&z);
+  if (have > kMaxInflatedSize) CompressionError();
+  out.truncate(have);
   return out;
 }
 }  // namespace skinstream

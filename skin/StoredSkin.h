@@ -9,10 +9,10 @@
 #include <QString>
 
 // zlib (RFC 1950) streams. Deflate writes at `level` (9: header 78 DA).
-// Inflate pulls 4096 bytes at a time until the stream ends; any inflater
-// error, a stream that stops before its end (a truncated stream) or more than
-// kMaxInflatedSize bytes of output throws EDecompressionError "compression
-// error". Bytes after the end of the stream are ignored.
+// Inflate runs until the stream ends, into one buffer that doubles whenever
+// it is full; any inflater error, a stream that stops before its end (a
+// truncated stream) or more than kMaxInflatedSize bytes of output throws
+// EDecompressionError "compression error". Bytes after the end of the stream are ignored.
 namespace skinstream {
 constexpr qsizetype kMaxInflatedSize = 64 * 1024 * 1024;
 QByteArray Deflate(QByteArrayView data, int level = 9);

@@ -118,6 +118,25 @@ TEST(SkinComposeNinePiece, CornerAreasAreCopiedUnscaled) {
   }
 }
 
+TEST(SkinComposeNinePiece, APartHasThePixelsOfTheWholeImagesCopy) {
+  NinePiece n;
+  const QSize size(16, 12);
+  for (bool stretch : {false, true}) {
+    n.L.Stretch = {stretch, stretch, stretch, stretch, stretch};
+    const TbsPieceGeometry g = GeometryForSize(TbsResizeMode::rmFree, n.Piece.size(), n.L, size);
+    for (bool client : {false, true}) {
+      const QImage whole = ComposeNinePiece(n.Piece, n.L, size, g, client, kBackground);
+      // Inside, along each edge, and partly or wholly beyond the image.
+      for (const QRect& part : {QRect(0, 0, 16, 2), QRect(0, 10, 16, 2), QRect(0, 2, 3, 8), QRect(13, 2, 3, 8),
+                                QRect(5, 4, 6, 5), QRect(-2, -3, 8, 6), QRect(12, 9, 7, 6), QRect(20, 0, 3, 3)}) {
+        const QImage got = ComposeNinePiecePart(n.Piece, n.L, size, g, part, client, kBackground);
+        EXPECT_EQ(got, whole.copy(part)) << stretch << client << " " << part.x() << "," << part.y();
+      }
+    }
+  }
+  EXPECT_TRUE(ComposeNinePiecePart(n.Piece, n.L, QSize(0, 12), {}, QRect(0, 0, 4, 4)).isNull());
+}
+
 TEST(SkinComposeNinePiece, TiledEdgesRepeatFromTheirStartAndCutAtTheEnd) {
   NinePiece n;
   const QImage img = n.Compose(false);
@@ -315,6 +334,23 @@ TEST(SkinComposeMaskRegion, PaletteMasksCountByTheirColours) {
   EXPECT_EQ(runs.Runs[0], (TRect{1, 0, 3, 1}));
   EXPECT_TRUE(MaskRuns(WhiteMask(4, 4)).Runs.empty());
   EXPECT_TRUE(MaskToRegion(WhiteMask(4, 4)).isEmpty());
+}
+
+TEST(SkinComposeMaskRegion, PremultipliedMasksReadAsTheirOpaqueColours) {
+  // Opaque black, transparent, half-transparent dark and half-transparent
+  // nearly black pixels: read as the same mask converted to RGB32 reads.
+  QImage mask(6, 1, QImage::Format_ARGB32_Premultiplied);
+  mask.fill(qRgb(255, 255, 255));
+  mask.setPixel(0, 0, qRgba(0, 0, 0, 255));
+  mask.setPixel(1, 0, qRgba(0, 0, 0, 0));
+  mask.setPixel(3, 0, qRgba(0, 0, 1, 128));
+  mask.setPixel(4, 0, qRgba(0, 0, 0, 128));
+  const TbsMaskRuns runs = MaskRuns(mask);
+  const TbsMaskRuns converted = MaskRuns(mask.convertToFormat(QImage::Format_RGB32));
+  ASSERT_EQ(runs.Runs.size(), 2u);
+  EXPECT_EQ(runs.Runs, converted.Runs);
+  EXPECT_EQ(runs.Runs[0], (TRect{0, 0, 2, 1}));
+  EXPECT_EQ(runs.Runs[1], (TRect{4, 0, 5, 1}));
 }
 
 TEST(SkinComposeMaskRegion, AtMostTenThousandRunsPerPiece) {

@@ -61,6 +61,35 @@ TEST(SkinDataLoad, ReadsContainerStepByStep) {
   EXPECT_EQ(data.SkinColors.cBtnFace, clBtnFace);
 }
 
+TEST(SkinDataLoad, PicturesOfEveryDepthComeOpaqueInTheComposingFormat) {
+  // Odd widths, every palette entry in use, a picture stored top-down too.
+  for (int bits : {1, 4, 8, 24}) {
+    QImage img(13, 5, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < (1 << std::min(bits, 8)); ++i) table.append(qRgb(i * 37 % 256, i * 11 % 256, 255 - i));
+    img.setColorTable(table);
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) img.setPixel(x, y, uint((x * 7 + y * 3) % table.size()));
+    QByteArray file = WriteBmp(bits == 24 ? img.convertToFormat(QImage::Format_RGB32) : img, bits);
+    QByteArray topDown = file;
+    qToLittleEndian<qint32>(-5, topDown.data() + 22);
+    for (const QByteArray& bmp : {file, topDown}) {
+      qsizetype a = 0, b = 0;
+      const QImage asFile = ReadBmp(bmp, a);
+      const QImage composing = ReadBmp(bmp, b, nullptr, TBmpTarget::Premultiplied);
+      EXPECT_EQ(b, a);
+      EXPECT_EQ(composing.format(), QImage::Format_ARGB32_Premultiplied);
+      EXPECT_EQ(composing, asFile.convertToFormat(QImage::Format_ARGB32_Premultiplied)) << bits;
+    }
+  }
+  // The skin's pictures are read so.
+  TbsSkinData data;
+  auto stored = Stored(Sample().Bytes());
+  data.SetCompressedStoredSkin(stored.get());
+  EXPECT_EQ(data.Mask().format(), QImage::Format_ARGB32_Premultiplied);
+  EXPECT_EQ(data.ActivePicture(1).format(), QImage::Format_ARGB32_Premultiplied);
+}
+
 TEST(SkinDataLoad, RecordListsFollowTheEntries) {
   TbsSkinData data;
   auto stored = Stored(Sample().Bytes());

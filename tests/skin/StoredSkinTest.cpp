@@ -36,6 +36,14 @@ TEST(StoredSkin, InflatesWhatWasDeflated) {
     EXPECT_EQ(uchar(z[1]), 0xDA);
     EXPECT_EQ(skinstream::Inflate(z), data) << n;
   }
+  // Streams that shrink far (the output buffer grows many times over the
+  // first guess), ending at, just before and just after power-of-two sizes.
+  for (int n : {65535, 65536, 65537, 131072, 131073, 262143, 262144, 1048576, 1048577}) {
+    QByteArray data(n, 'a');
+    data[n / 3] = 'b';
+    data[n - 1] = 'c';
+    EXPECT_EQ(skinstream::Inflate(skinstream::Deflate(data)), data) << n;
+  }
 }
 
 TEST(StoredSkin, InflateToWritesTheContainerIntoTheCallersDevice) {
@@ -77,6 +85,9 @@ TEST(StoredSkin, OutputIsBoundedAgainstInflationBombs) {
   const QByteArray z = skinstream::Deflate(huge);
   EXPECT_LT(z.size(), 200000);
   EXPECT_THROW(skinstream::Inflate(z), EDecompressionError);
+  // Exactly at the limit is still allowed.
+  const QByteArray most(skinstream::kMaxInflatedSize, '\0');
+  EXPECT_EQ(skinstream::Inflate(skinstream::Deflate(most)).size(), skinstream::kMaxInflatedSize);
 }
 
 TEST(StoredSkin, CompressedDataPropertyRoundTrip) {
