@@ -59,7 +59,9 @@ void TFormDBtqrZastavka::Timer1Timer(TObject*) {
   Form_Glav_Moment->Show();
   Hide();
   if (FormDBtqrZastavka == this) FormDBtqrZastavka = nullptr;
+  // Once the splash and all it holds are gone (its children go after this
+  // signal), what start-up freed goes back to the system.
+  connect(this, &QObject::destroyed, qApp,
+          [] { QTimer::singleShot(0, qApp, [] { platform::ReleaseFreedMemory(); }); });
   deleteLater();
-  // Once the splash and its effect are gone, what start-up freed goes back.
-  QTimer::singleShot(0, qApp, [] { platform::ReleaseFreedMemory(); });
 }
