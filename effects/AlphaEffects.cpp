@@ -43,7 +43,7 @@ void TAlphaFXBase::Start() {
   }
   // The whole window: its skinned frame as well as its client area.
   const QSize size = Window->size();
-  WorkImage = QImage(size, QImage::Format_ARGB32);
+  WorkImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32);
   platform::SetLayered(Window, true);
 
   // The window as it looks now, in its own shape: what lies outside its mask
@@ -52,7 +52,7 @@ void TAlphaFXBase::Start() {
   // drawn premultiplied and its bytes are then read as plain ones.
   WindowSize = size;
   FOutside.clear();
-  SourceImage = QImage(size, QImage::Format_ARGB32_Premultiplied);
+  SourceImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32_Premultiplied);
   if (!size.isEmpty()) {
     SourceImage.fill(Qt::transparent);
     Window->render(&SourceImage);

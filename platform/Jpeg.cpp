@@ -1,5 +1,7 @@
 #include "platform/Jpeg.h"
 
+#include "platform/Platform.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -43,7 +45,7 @@ QImage DecodeJpeg(const QByteArray& data) {
   }
   info.out_color_space = JCS_EXT_BGRX;  // libjpeg-turbo writes 32-bit pixels directly
   jpeg_start_decompress(&info);
-  result = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+  result = NewPicture(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                   QImage::Format_RGB32);
   while (info.output_scanline < info.output_height) {
     JSAMPROW row = result.scanLine(static_cast<int>(info.output_scanline));

@@ -1,5 +1,7 @@
 #include "platform/Layered.h"
 
+#include "platform/Platform.h"
+
 #include "platform/WindowSystem.h"
 
 #include <QEvent>
@@ -170,8 +172,11 @@ private:
   void KeepFrame(const QImage& frame) {
     if (Frame.isNull() || !Frame.isDetached() || Frame.size() != frame.size() || Frame.format() != frame.format() ||
         Frame.bytesPerLine() != frame.bytesPerLine()) {
-      Frame = frame.copy();
-      return;
+      Frame = NewPicture(frame.width(), frame.height(), frame.format());
+      if (Frame.bytesPerLine() != frame.bytesPerLine()) {
+        Frame = frame.copy();
+        return;
+      }
     }
     std::memcpy(Frame.bits(), frame.constBits(), std::size_t(frame.sizeInBytes()));
   }

@@ -1,5 +1,6 @@
 // A layered window's picture as a screen without per-pixel alpha shows it.
 #include "platform/Layered.h"
+#include "platform/Platform.h"
 
 #include <QRect>
 
@@ -230,7 +231,7 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
   const QImage source = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
   const int w = source.width();
   if (out.Image.size() != source.size() || out.Image.format() != QImage::Format_RGB32 || !out.Image.isDetached())
-    out.Image = QImage(source.size(), QImage::Format_RGB32);
+    out.Image = NewPicture(source.width(), source.height(), QImage::Format_RGB32);
   BeforeVectorLoops();
   if (flags & ULW_OPAQUE) {
     // The colours as they are, every pixel shown.

@@ -40,6 +40,11 @@ void SetBeepHook(std::function<void()> hook);
 // Gives memory the program has freed back to the system (after start-up,
 // whose pictures and buffers are gone once the first windows show).
 void ReleaseFreedMemory();
+// A new picture whose memory is made ready in one go before it is written:
+// on some systems (virtual machines above all) the first touch of each fresh
+// page costs many times more than writing it. Where the system cannot, it is
+// an ordinary new picture.
+QImage NewPicture(int width, int height, QImage::Format format);
 
 // --- Fonts ------------------------------------------------------------------
 // Reads the system's font configuration, which Qt's font database then finds

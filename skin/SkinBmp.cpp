@@ -1,6 +1,7 @@
 #include "skin/SkinBmp.h"
 
 #include "platform/Exceptions.h"
+#include "platform/Platform.h"
 
 #include <QtEndian>
 #include <cstring>
@@ -94,7 +95,8 @@ struct TBmpRows {
 QImage DecodeIndexed(const uchar* colorTable, int entryBytes, const TBmpInfo& info, const TBmpRows& rows,
                      TBmpTarget target) {
   const bool indexed = target == TBmpTarget::FileDepth;
-  QImage image(rows.Width, rows.Height, indexed ? QImage::Format_Indexed8 : QImage::Format_ARGB32_Premultiplied);
+  QImage image = platform::NewPicture(rows.Width, rows.Height,
+                                      indexed ? QImage::Format_Indexed8 : QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) Invalid();
   QList<QRgb> table(1 << info.BitCount, qRgb(0, 0, 0));
   const uchar* c = colorTable;
@@ -143,8 +145,8 @@ void DecodeRow24(const uchar* s, QRgb* d, int width) {
 // 16 (five bits per channel), 24 and 32 bits: colours as they are, opaque
 // (the same pixels in either target format).
 QImage DecodeDirect(int bitCount, const TBmpRows& rows, TBmpTarget target) {
-  QImage image(rows.Width, rows.Height,
-               target == TBmpTarget::FileDepth ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+  QImage image = platform::NewPicture(
+      rows.Width, rows.Height, target == TBmpTarget::FileDepth ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) Invalid();
   for (int y = 0; y < rows.Height; ++y) {
     const uchar* s = rows(y);
