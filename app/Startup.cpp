@@ -74,8 +74,11 @@ void SetProgramIdentity() {
   QGuiApplication::setDesktopFileName(QStringLiteral(MOMENTY_APP_ID));
   std::optional<TStartWork>& done = StartWorkDone();
   const QList<QImage> pictures = done && !done->Icons.isEmpty() ? std::exchange(done->Icons, {}) : DecodeIconPictures();
+  // The pictures keep their straight alpha: that is what the window system
+  // takes, so each window's icon goes to it as it is, not converted from
+  // premultiplied pixels and back, every size, each time a window is made.
   QIcon icon;
-  for (const QImage& picture : pictures) icon.addPixmap(QPixmap::fromImage(picture));
+  for (const QImage& picture : pictures) icon.addPixmap(QPixmap::fromImage(picture, Qt::NoFormatConversion));
   QApplication::setWindowIcon(icon);
 }
 

@@ -170,13 +170,33 @@ QImage DecodeDirect(int bitCount, const TBmpRows& rows, TBmpTarget target) {
 }
 }  // namespace
 
-QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget, TBmpTarget target) {
+namespace {
+// Everything ReadBmp checks before decoding; the file's headers.
+TBmpInfo CheckedInfo(QByteArrayView data, qsizetype pos, qint64* budget) {
   const TBmpInfo info = ReadBmpInfo(data, pos);
   const qint64 pixels = qint64(info.Width) * (info.Height < 0 ? -qint64(info.Height) : info.Height);
   if (budget) {
     if (pixels > *budget) Invalid();
     *budget -= pixels;
   }
+  if (info.Compression != BI_RGB) return info;
+  const auto* file = reinterpret_cast<const uchar*>(data.data()) + pos;
+  const quint32 headerSize = U32(file + 14);
+  const qint64 row = RowBytes(info.Width, info.BitCount);
+  const int height = info.Height < 0 ? -info.Height : info.Height;
+  if (info.PixelOffset < kFileHeader + headerSize || info.PixelOffset > info.FileSize ||
+      row * height > qint64(info.FileSize - info.PixelOffset))
+    Invalid();
+  return info;
+}
+}  // namespace
+
+bool CheckBmp(QByteArrayView data, qsizetype pos, qint64* budget) {
+  return CheckedInfo(data, pos, budget).Compression == BI_RGB;
+}
+
+QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget, TBmpTarget target) {
+  const TBmpInfo info = CheckedInfo(data, pos, budget);
   if (info.Compression != BI_RGB) {
     QImage image = DecodeCompressed(data, pos, info, target);
     pos += info.FileSize;
@@ -186,9 +206,6 @@ QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget, TBmpTarget t
   const quint32 headerSize = U32(file + 14);
   const qint64 row = RowBytes(info.Width, info.BitCount);
   const int height = info.Height < 0 ? -info.Height : info.Height;
-  if (info.PixelOffset < kFileHeader + headerSize || info.PixelOffset > info.FileSize ||
-      row * height > qint64(info.FileSize - info.PixelOffset))
-    Invalid();
   const TBmpRows rows{file + info.PixelOffset, row, info.Width, height, info.Height < 0};
   QImage image = info.BitCount <= 8
                      ? DecodeIndexed(file + kFileHeader + headerSize, headerSize == 12 ? 3 : 4, info, rows, target)

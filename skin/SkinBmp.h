@@ -33,6 +33,13 @@ TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos);
 // works in, decoded straight into it.
 enum class TBmpTarget { FileDepth, Premultiplied };
 
+// Checks the BMP file starting at `pos` as ReadBmp does before it decodes a
+// pixel, with the same errors and the same `budget` taken: its headers, its
+// size and, for an uncompressed file, that its pixel rows lie inside it. True
+// when decoding the file can no longer fail for its data (an uncompressed
+// file); a compressed one is only known sound once decoded.
+bool CheckBmp(QByteArrayView data, qsizetype pos, qint64* budget = nullptr);
+
 // Reads the BMP file starting at `pos` and moves `pos` past it, as `target`
 // says. A file that runs past the end of the data, or that cannot be
 // decoded, throws EReadError and leaves `pos` where it was. With a `budget`,

@@ -54,7 +54,7 @@ void TbsSkinCustomControl::LookUpRecord() {
   const auto* record = dynamic_cast<const TbsDataSkinCustomControl*>(found);
   if (!record || !FAccepts(found)) {
     FIndex = -1;
-    FPicture = FMaskPicture = QImage();
+    FPicture = FMaskPicture = TbsSkinPicture();
     FSkinRect = TRect();
     FLayout = TbsPieceLayout();
     FResizeMode = TbsResizeMode::rmNone;

@@ -131,7 +131,7 @@ protected:
 
   void resizeEvent(QResizeEvent* event) override;
 
-  QImage FPicture, FMaskPicture;
+  TbsSkinPicture FPicture, FMaskPicture;
   TRect FSkinRect;
   TbsPieceLayout FLayout;
   TbsResizeMode FResizeMode = TbsResizeMode::rmNone;

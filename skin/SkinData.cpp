@@ -67,8 +67,8 @@ int TbsSkinData::FindControlIndex(const QString& name) const {
   return -1;
 }
 
-QImage TbsSkinData::ActivePicture(int index) const {
-  return index >= 0 && index < ActivePictureCount() ? FActivePictures[index] : QImage();
+TbsSkinPicture TbsSkinData::ActivePicture(int index) const {
+  return index >= 0 && index < ActivePictureCount() ? FActivePictures[index] : TbsSkinPicture();
 }
 
 void TbsSkinData::ResetSkin() {
@@ -81,9 +81,9 @@ void TbsSkinData::ResetSkin() {
   HintWindow.MaskPictureIndex = -1;
   ActivePicturesNames.clear();
   SkinColors.SetDefaults();
-  FPicture = QImage();
-  FInActivePicture = QImage();
-  FMask = QImage();
+  FPicture = TbsSkinPicture();
+  FInActivePicture = TbsSkinPicture();
+  FMask = TbsSkinPicture();
   FDecoded.reset();
   PictureName.clear();
   InActivePictureName.clear();
@@ -148,6 +148,13 @@ void TbsSkinData::LoadContainer(const QByteArray& compressed, bool& tooNew) {
   TbsIniTable ini;
   ini.SetText(FDecoded->Description);
   LoadDescription(ini);
+
+  // The masks are read for the shapes as soon as the windows and controls
+  // take the skin; the other pictures wait until they are drawn.
+  QList<int> masks{PopupWindow.MaskPictureIndex, HintWindow.MaskPictureIndex};
+  for (const auto& c : FControls)
+    if (const auto* custom = dynamic_cast<const TbsDataSkinCustomControl*>(c.get())) masks.append(custom->MaskPictureIndex);
+  FDecoded->DecodeNow(masks);
 }
 
 void TbsSkinData::LoadDescription(const TbsIniTable& ini) {
@@ -177,7 +184,7 @@ void TbsSkinData::LoadDescription(const TbsIniTable& ini) {
   ReadRecordList(ini, QStringLiteral("SKINCONTROLS"), CreateControlRecord, FControls);
 
   // A record's skin rectangle is cut to the picture it lies in.
-  const auto clip = [](TRect& r, const QImage& picture) {
+  const auto clip = [](TRect& r, const TbsSkinPicture& picture) {
     if (!picture.isNull()) r = r.ClippedTo(picture.width(), picture.height());
   };
   for (const auto& o : FObjects)

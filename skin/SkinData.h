@@ -78,12 +78,14 @@ public:
   QString SkinName, SkinAuthor, AuthorEmail, AuthorURL, SkinComments;
   QString PictureName, InActivePictureName, MaskName;
   QStringList ActivePicturesNames;
-  const QImage& Picture() const { return FPicture; }
-  const QImage& InActivePicture() const { return FInActivePicture; }
-  const QImage& Mask() const { return FMask; }
+  // The pictures: their sizes are known at once, their pixels are decoded
+  // when first asked for (see TbsSkinPicture).
+  const TbsSkinPicture& Picture() const { return FPicture; }
+  const TbsSkinPicture& InActivePicture() const { return FInActivePicture; }
+  const TbsSkinPicture& Mask() const { return FMask; }
   int ActivePictureCount() const { return int(FActivePictures.size()); }
-  // The active picture at `index`, or a null image for -1 and out of range.
-  QImage ActivePicture(int index) const;
+  // The active picture at `index`, or a null picture for -1 and out of range.
+  TbsSkinPicture ActivePicture(int index) const;
   TbsDataSkinFormInfo FormInfo;
   TbsDataSkinPopupWindow PopupWindow;
   TbsDataSkinHintWindow HintWindow;
@@ -97,8 +99,8 @@ private:
   bool FChanging = false;
   QPointer<TbsCompressedStoredSkin> FCompressedStoredSkin;
   QPointer<TbsResourceStrData> FResourceStrData;
-  QImage FPicture, FInActivePicture, FMask;
-  QList<QImage> FActivePictures;
+  TbsSkinPicture FPicture, FInActivePicture, FMask;
+  QList<TbsSkinPicture> FActivePictures;
   std::shared_ptr<const TbsDecodedSkin> FDecoded;  // keeps the shared pictures decoded
   std::vector<std::unique_ptr<TbsDataSkinObject>> FObjects;
   std::vector<std::unique_ptr<TbsDataSkinControl>> FControls;

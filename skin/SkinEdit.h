@@ -43,7 +43,7 @@ struct TbsEditLook {
   // otherwise `own`; the character set always stays `own`'s.
   TFont Font(const TFont& own, bool useSkinFont) const;
 
-  QImage Picture;
+  TbsSkinPicture Picture;
   TRect SkinRect, ActiveSkinRect;
   TbsPieceLayout Layout;
   TbsResizeMode Mode = TbsResizeMode::rmNone;

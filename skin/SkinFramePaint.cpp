@@ -117,7 +117,7 @@ void DrawFrameObject(QImage& frame, const TbsSkinData& data, const TbsFrameObjec
   // "skinrectinapicture" says; the active and pressed ones in the active
   // picture.
   const QImage active = data.ActivePicture(o.ActivePictureIndex);
-  const QImage& base = o.SkinRectInAPicture ? active : data.Picture();
+  const QImage& base = o.SkinRectInAPicture ? active : data.Picture().Image();
   const TRect animated = StripFrame(o.FramesRect, o.FrameCount, o.Frame);
   const bool framed = !animated.IsEmpty() && !base.isNull();
   if (o.Kind == TbsFrameObjectKind::Caption) {

@@ -94,7 +94,7 @@ private:
   QString FCaption;
   bool FCaptionMode = true;
   TbsBevelStyle FBorderStyle = TbsBevelStyle::bvFrame;
-  QImage FBGPicture;  // the record's "bgpictureindex" picture, if any
+  TbsSkinPicture FBGPicture;  // the record's "bgpictureindex" picture, if any
 };
 
 class TbsSkinRadioGroup;

@@ -80,7 +80,7 @@ bool TbsSkinGroupBox::SkinnedLook() const {
 }
 
 void TbsSkinGroupBox::LookUpRecord() {
-  FBGPicture = QImage();  // no background picture unless this record has one
+  FBGPicture = TbsSkinPicture();  // no background picture unless this record has one
   TbsSkinCustomControl::LookUpRecord();
   if (const TbsDataSkinPanelControl* record = PanelRecord())
     FBGPicture = FSkinData->ActivePicture(record->BGPictureIndex);
@@ -88,7 +88,7 @@ void TbsSkinGroupBox::LookUpRecord() {
 
 void TbsSkinGroupBox::SkinWillChange() {
   TbsSkinCustomControl::SkinWillChange();
-  FBGPicture = QImage();
+  FBGPicture = TbsSkinPicture();
   ClientAreaChanged();
 }
 

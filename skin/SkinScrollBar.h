@@ -40,7 +40,7 @@ constexpr int kMinThumbLength = 8;
 // A skin's scroll-bar record together with the picture it cuts from.
 struct TbsScrollSkin {
   const TbsDataSkinScrollBarControl* Record = nullptr;
-  QImage Picture;  // the record's active picture
+  TbsSkinPicture Picture;  // the record's active picture
   // The record and picture named `name` in `data`, or an empty skin.
   static TbsScrollSkin Find(const TbsSkinData* data, const QString& name);
   bool IsEmpty() const;

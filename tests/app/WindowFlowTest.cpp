@@ -10,6 +10,7 @@
 #include "tables/Unit_Gayki.h"
 #include "platform/Layered.h"
 #include "platform/Platform.h"
+#include "skin/SkinData.h"
 #include "tests/app/ProgramWindows.h"
 
 #include <QApplication>
@@ -84,6 +85,26 @@ TEST_F(WindowFlow, OnlyTheSplashIsVisibleAtStart) {
       EXPECT_FALSE(f->Visible()) << f->objectName().toStdString();
     }
   }
+}
+
+TEST_F(WindowFlow, SkinPicturesWaitUntilTheirWindowIsFirstDrawn) {
+  // Every window takes its skin when it is made, and only its masks are
+  // decoded then; what it draws waits for its first drawing, and comes for
+  // every window carrying the same skin at once.
+  const auto skinOf = [](TForm* f) { return f->findChild<TbsSkinData*>(); };
+  for (TForm* f : Application->Forms()) {
+    if (f == FormDBtqrZastavka) continue;
+    SCOPED_TRACE(f->objectName().toStdString());
+    ASSERT_NE(skinOf(f), nullptr);
+    ASSERT_FALSE(skinOf(f)->Empty());
+    EXPECT_TRUE(skinOf(f)->Mask().isNull() || skinOf(f)->Mask().Decoded());
+    EXPECT_FALSE(skinOf(f)->Picture().Decoded());
+  }
+  Form_Bolty->grab();
+  EXPECT_TRUE(skinOf(Form_Bolty)->Picture().Decoded());
+  EXPECT_TRUE(skinOf(Form_Calcule)->Picture().Decoded());
+  EXPECT_FALSE(skinOf(Form_Pnevmo)->Picture().Decoded());
+  EXPECT_FALSE(skinOf(Form_Glav_Moment)->Picture().Decoded());
 }
 
 TEST_F(WindowFlow, SplashGivesWayToTheMainWindowAfterThreeSecondsFromItsCreation) {

@@ -237,6 +237,31 @@ TEST(SkinDataStoredSkins, EveryControlImageLiesInItsPicture) {
   }
 }
 
+TEST(SkinDataStoredSkins, MasksAreDecodedWithTheSkinAndTheOtherPicturesWhenFirstDrawn) {
+  for (const TExpected& e : kSkins) {
+    SCOPED_TRACE(e.Name);
+    const auto data = Load(e.Name);
+    auto* button = data->ControlRecord<TbsDataSkinButtonControl>(QStringLiteral("button"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(data->Mask().Decoded());
+    if (button->MaskPictureIndex >= 0) EXPECT_TRUE(data->ActivePicture(button->MaskPictureIndex).Decoded());
+    // Sizes are known without decoding.
+    EXPECT_EQ(data->Picture().size(), QSize(e.Main.W, e.Main.H));
+    EXPECT_FALSE(data->Picture().Decoded());
+    EXPECT_FALSE(data->ActivePicture(button->PictureIndex).Decoded());
+    // The first pixels asked for bring every picture, each of the size its
+    // headers gave and in the format composition works in.
+    ASSERT_FALSE(data->ActivePicture(button->PictureIndex).Image().isNull());
+    EXPECT_TRUE(data->Picture().Decoded());
+    for (int i = 0; i < data->ActivePictureCount(); ++i) {
+      const TbsSkinPicture p = data->ActivePicture(i);
+      EXPECT_TRUE(p.Decoded()) << i;
+      EXPECT_EQ(p.Image().size(), p.size()) << i;
+      EXPECT_EQ(p.Image().format(), QImage::Format_ARGB32_Premultiplied) << i;
+    }
+  }
+}
+
 TEST(SkinDataStoredSkins, WindowsCarryingOneSkinShareItsPicturesButNotItsRecords) {
   const QByteArray stream = resources::Load(QStringLiteral("iMetal.skn"));
   // Two windows' stored skins holding equal bytes in separate buffers.
