@@ -1,14 +1,15 @@
 #include "forms/WindowParts.h"
 
 #include "platform/Forms.h"
+#include "platform/Png.h"
 #include "resources/Resources.h"
 #include "skin/SkinData.h"
 #include "skin/StoredSkin.h"
 
 QImage ArtImage(const QString& name) {
-  QImage image;
-  image.loadFromData(resources::Load(name));
-  return image;
+  // Our own reader: asking Qt would load every image format plugin to guess
+  // the format of a file we know is a PNG.
+  return platform::DecodePng(resources::Load(name));
 }
 
 TbsSkinButton* MakeButton(QWidget* parent, const TButtonDef& row, const TFont& font) {

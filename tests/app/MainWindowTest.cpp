@@ -1,6 +1,7 @@
 // The main window's and the splash window's controls as they are laid out.
 #include "app/UnitDBtqrZastavka.h"
 #include "app/Unit_Glav_Moment.h"
+#include "forms/WindowParts.h"
 #include "platform/Jpeg.h"
 #include "platform/Png.h"
 #include "resources/Resources.h"
@@ -127,6 +128,20 @@ TEST(Pictures, IconPngDecodesAsQtReadsIt) {
   }
   EXPECT_TRUE(platform::DecodePng(QByteArray("not a png at all")).isNull());
   EXPECT_TRUE(platform::DecodePng(QByteArray()).isNull());
+}
+
+TEST(Pictures, ArtPicturesReadAsQtReadsThem) {
+  // The buttons' glyphs and the flag: each pixel as Qt's own reader gives it.
+  int pngs = 0;
+  for (const QFileInfo& file : QDir(QStringLiteral(":/art")).entryInfoList({QStringLiteral("*.png")}, QDir::Files)) {
+    SCOPED_TRACE(file.fileName().toStdString());
+    const QImage qt = QImage(file.filePath()).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_FALSE(qt.isNull());
+    EXPECT_EQ(ArtImage(file.fileName()), qt);
+    ++pngs;
+  }
+  EXPECT_GT(pngs, 0);
+  EXPECT_TRUE(ArtImage(QStringLiteral("no-such-picture.png")).isNull());
 }
 
 }  // namespace
