@@ -9,12 +9,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <cstring>
-#include <utility>
 
 namespace platform {
 
@@ -87,7 +85,6 @@ public:
     FSavedOpacity = window->windowOpacity();
     FOpaque = !CompositorRunning();
     window->installEventFilter(this);
-    AskBackdrop();
   }
 
   ~TLayerState() override { Unlayer(); }
@@ -110,7 +107,6 @@ public:
     FTransparent = false;
     FShaped = false;
     FBackdrop = QImage();
-    FAskedBackdrop.Drop();
     Layered = false;
   }
 
@@ -125,7 +121,6 @@ public:
       FSavedOpacity = FWindow->windowOpacity();
       FWindow->installEventFilter(this);
     }
-    AskBackdrop();
   }
 
   void Push(const QPoint& origin, const QImage& frame, int flags) {
@@ -194,28 +189,15 @@ private:
     FSurface->raise();
   }
 
-  // A window made layered while not on screen is about to be shown (an
-  // effect that shows a window begins so): what is behind it is asked of the
-  // window system at once, and read when the window shows, so the window
-  // system reads the screen while the window is being prepared. The answer
-  // holds only until the program next waits for events: later the screen
-  // may have changed, and the window is then shown over a fresh copy.
-  void AskBackdrop() {
-    if (!FOpaque || !FWindow || FWindow->isVisible()) return;
-    FAskedBackdrop = TScreenAreaRequest(FWindow->frameGeometry());
-    if (FAskedBackdrop.Pending()) QTimer::singleShot(0, this, [this] { FAskedBackdrop.Drop(); });
-  }
-
   // The screen behind the window, while it is not shown yet. Until its
   // first picture the window shows nothing.
   void TakeBackdrop() {
     const QRect r = FWindow->frameGeometry();
     QScreen* screen = FWindow->screen() ? FWindow->screen() : QGuiApplication::primaryScreen();
     FBackdrop = QImage();
-    TScreenAreaRequest asked = std::move(FAskedBackdrop);
     if (screen) {
       const QRect sg = screen->geometry();
-      if (sg.contains(r)) FBackdrop = asked.Pending() && asked.Area() == r ? asked.Take() : GrabScreenArea(r);
+      if (sg.contains(r)) FBackdrop = GrabScreenArea(r);
       if (FBackdrop.isNull())
         FBackdrop = screen->grabWindow(0, r.x() - sg.x(), r.y() - sg.y(), r.width(), r.height()).toImage();
       if (FBackdrop.size() != r.size()) FBackdrop = QImage();  // partly off the screen
@@ -261,7 +243,6 @@ private:
   bool FTransparent = false;
   bool FOpaque = false;  // no compositor: the window shows the picture itself
   QImage FBackdrop;
-  TScreenAreaRequest FAskedBackdrop;
   QPoint FBackdropOrigin;
   TOpaqueFrame FShown;
   QRegion FSavedMask;

@@ -9,7 +9,6 @@
 
 #include <cstdlib>
 #include <memory>
-#include <utility>
 #include <vector>
 
 namespace platform {
@@ -112,19 +111,17 @@ void MakeNormalBeforeShowing(QWidget* window) {
   xcb_flush(c);
 }
 
-QImage GrabScreenArea(const QRect& area) { return TScreenAreaRequest(area).Take(); }
-
-TScreenAreaRequest::TScreenAreaRequest(const QRect& area) : FArea(area) {
+QImage GrabScreenArea(const QRect& area) {
   xcb_connection_t* c = X11Connection();
-  if (!c || area.isEmpty()) return;
+  if (!c || area.isEmpty()) return {};
   const xcb_setup_t* setup = xcb_get_setup(c);
   xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
   for (int i = DefaultScreenNumber(); i > 0 && it.rem; --i) xcb_screen_next(&it);
-  if (!it.rem) return;
+  if (!it.rem) return {};
   const xcb_screen_t* screen = it.data;
   if (area.left() < 0 || area.top() < 0 || area.right() >= screen->width_in_pixels ||
       area.bottom() >= screen->height_in_pixels)
-    return;
+    return {};
   // 32 bits a pixel, blue first in memory: the layout of Format_RGB32.
   bool rgb32 = false;
   const xcb_format_t* formats = xcb_setup_pixmap_formats(setup);
@@ -133,52 +130,23 @@ TScreenAreaRequest::TScreenAreaRequest(const QRect& area) : FArea(area) {
   const bool hostLsb = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
   if (!rgb32 || (screen->root_depth != 24 && screen->root_depth != 32) ||
       (setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) != hostLsb)
-    return;
-  FSequence = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, std::int16_t(area.x()), std::int16_t(area.y()),
-                            std::uint16_t(area.width()), std::uint16_t(area.height()), ~0u)
-                  .sequence;
-  xcb_flush(c);
-  FConnection = c;
-}
-
-TScreenAreaRequest::~TScreenAreaRequest() { Drop(); }
-
-TScreenAreaRequest::TScreenAreaRequest(TScreenAreaRequest&& other) noexcept
-    : FConnection(std::exchange(other.FConnection, nullptr)), FSequence(other.FSequence), FArea(other.FArea) {}
-
-TScreenAreaRequest& TScreenAreaRequest::operator=(TScreenAreaRequest&& other) noexcept {
-  if (this != &other) {
-    Drop();
-    FConnection = std::exchange(other.FConnection, nullptr);
-    FSequence = other.FSequence;
-    FArea = other.FArea;
-  }
-  return *this;
-}
-
-void TScreenAreaRequest::Drop() {
-  // Only on the connection it went on: a connection closed since then took
-  // its pending replies with it.
-  if (FConnection && FConnection == X11Connection())
-    xcb_discard_reply(static_cast<xcb_connection_t*>(FConnection), FSequence);
-  FConnection = nullptr;
-}
-
-QImage TScreenAreaRequest::Take() {
-  xcb_connection_t* c = static_cast<xcb_connection_t*>(std::exchange(FConnection, nullptr));
-  if (!c || c != X11Connection()) return {};
-  xcb_get_image_reply_t* reply = xcb_get_image_reply(c, xcb_get_image_cookie_t{FSequence}, nullptr);
+    return {};
+  xcb_get_image_reply_t* reply = xcb_get_image_reply(
+      c,
+      xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, std::int16_t(area.x()), std::int16_t(area.y()),
+                    std::uint16_t(area.width()), std::uint16_t(area.height()), ~0u),
+      nullptr);
   if (!reply) return {};
-  const qsizetype bytesPerLine = qsizetype(FArea.width()) * 4;
-  if (qsizetype(xcb_get_image_data_length(reply)) != bytesPerLine * FArea.height()) {
+  const qsizetype bytesPerLine = qsizetype(area.width()) * 4;
+  if (qsizetype(xcb_get_image_data_length(reply)) != bytesPerLine * area.height()) {
     std::free(reply);
     return {};
   }
   // The picture lives in the reply's memory, which goes with the picture.
   auto* pixels = reinterpret_cast<std::uint32_t*>(xcb_get_image_data(reply));
-  const qsizetype count = qsizetype(FArea.width()) * FArea.height();
+  const qsizetype count = qsizetype(area.width()) * area.height();
   for (qsizetype i = 0; i < count; ++i) pixels[i] |= 0xFF000000u;  // the unused byte, as RGB32 has it
-  return QImage(reinterpret_cast<uchar*>(pixels), FArea.width(), FArea.height(), bytesPerLine, QImage::Format_RGB32,
+  return QImage(reinterpret_cast<uchar*>(pixels), area.width(), area.height(), bytesPerLine, QImage::Format_RGB32,
                 [](void* r) { std::free(r); }, reply);
 }
 

@@ -35,31 +35,4 @@ void MakeNormalBeforeShowing(QWidget* window);
 // the desktop): the caller then asks Qt.
 QImage GrabScreenArea(const QRect& area);
 
-// The same in two steps: the request goes to the X server at once, and the
-// server reads the screen while the program goes on with other work; Take()
-// collects the picture (waiting for it if need be). A request never taken is
-// dropped with the object.
-class TScreenAreaRequest {
-public:
-  TScreenAreaRequest() = default;
-  explicit TScreenAreaRequest(const QRect& area);
-  ~TScreenAreaRequest();
-  TScreenAreaRequest(TScreenAreaRequest&& other) noexcept;
-  TScreenAreaRequest& operator=(TScreenAreaRequest&& other) noexcept;
-  TScreenAreaRequest(const TScreenAreaRequest&) = delete;
-  TScreenAreaRequest& operator=(const TScreenAreaRequest&) = delete;
-
-  bool Pending() const { return FConnection != nullptr; }
-  const QRect& Area() const { return FArea; }
-  // The picture, as GrabScreenArea gives it; a null image when nothing is
-  // pending or the screen cannot be read so. The request is used up.
-  QImage Take();
-  void Drop();
-
-private:
-  void* FConnection = nullptr;  // the X connection the request went on
-  unsigned FSequence = 0;
-  QRect FArea;
-};
-
 }  // namespace platform
