@@ -18,7 +18,8 @@ TForm_Pnevmo::TForm_Pnevmo(QWidget* parent) : TWorkingForm(parent) {
   Image1 = new TImage(Client());
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->Stretch = false;
-  Image1->SetPicture(DrawPneumaticTable());
+  // Drawn when the window is first shown: the program starts without it.
+  Image1->SetPicture(std::function<QImage()>(DrawPneumaticTable));
   Image1->SetBounds(0, 0, 412, 536);
 
   OnClose = [this](TObject* s, TCloseAction& a) { FormClose(s, a); };

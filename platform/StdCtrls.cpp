@@ -1,6 +1,7 @@
 #include "platform/StdCtrls.h"
 
 #include <QPainter>
+#include <utility>
 
 TLabel::TLabel(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
@@ -29,16 +30,29 @@ void TLabel::paintEvent(QPaintEvent*) {
 
 TImage::TImage(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
+const QImage& TImage::Picture() const {
+  if (FDraw) FPicture = std::exchange(FDraw, nullptr)();
+  return FPicture;
+}
+
 void TImage::SetPicture(const QImage& picture) {
+  FDraw = nullptr;
   FPicture = picture;
   update();
 }
 
+void TImage::SetPicture(std::function<QImage()> draw) {
+  FDraw = std::move(draw);
+  FPicture = QImage();
+  update();
+}
+
 void TImage::paintEvent(QPaintEvent*) {
-  if (FPicture.isNull()) return;
+  const QImage& picture = Picture();
+  if (picture.isNull()) return;
   QPainter p(this);
   if (Stretch)
-    p.drawImage(rect(), FPicture);
+    p.drawImage(rect(), picture);
   else
-    p.drawImage(0, 0, FPicture);
+    p.drawImage(0, 0, picture);
 }

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class TLabel : public QWidget {
   Q_OBJECT
 public:
@@ -30,8 +32,11 @@ class TImage : public QWidget {
   Q_OBJECT
 public:
   explicit TImage(QWidget* parent);
-  const QImage& Picture() const { return FPicture; }
+  const QImage& Picture() const;
   void SetPicture(const QImage& picture);
+  // A picture that `draw` makes the first time it is needed: when the image
+  // is first painted or its picture is asked for.
+  void SetPicture(std::function<QImage()> draw);
   bool Stretch = false;
   void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
 
@@ -39,5 +44,6 @@ protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
-  QImage FPicture;
+  mutable QImage FPicture;
+  mutable std::function<QImage()> FDraw;
 };
