@@ -20,18 +20,24 @@ qint64 RowBytes(int width, int bits) { return ((qint64(width) * bits + 31) / 32)
 }  // namespace
 
 TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos) {
-  if (pos < 0 || data.size() - pos < qsizetype(kFileHeader) + 4)
+  if (pos < 0 || pos > data.size()) throw EReadError(QStringLiteral("Stream read error"));
+  return ReadBmpHeaders(data.sliced(pos), data.size() - pos);
+}
+
+TBmpInfo ReadBmpHeaders(QByteArrayView head, qsizetype available) {
+  if (available < qsizetype(kFileHeader) + 4 || head.size() < qsizetype(kFileHeader) + 4)
     throw EReadError(QStringLiteral("Stream read error"));
-  const auto* p = reinterpret_cast<const uchar*>(data.data()) + pos;
+  const auto* p = reinterpret_cast<const uchar*>(head.data());
   if (p[0] != 'B' || p[1] != 'M') Invalid();
   TBmpInfo info;
   info.FileSize = U32(p + 2);
   info.PixelOffset = U32(p + 10);
   const quint32 headerSize = U32(p + 14);
   // The file must hold its headers and must lie inside the data.
-  if (info.FileSize > quint64(data.size() - pos)) throw EReadError(QStringLiteral("Stream read error"));
+  if (info.FileSize > quint64(available)) throw EReadError(QStringLiteral("Stream read error"));
   if (headerSize != 12 && (headerSize < 40 || headerSize > 124)) Invalid();
   if (info.FileSize < kFileHeader + headerSize) Invalid();
+  if (head.size() < qsizetype(kFileHeader + headerSize)) throw EReadError(QStringLiteral("Stream read error"));
   const uchar* h = p + kFileHeader;
   int planes;
   if (headerSize == 12) {
@@ -172,16 +178,15 @@ QImage DecodeDirect(int bitCount, const TBmpRows& rows, TBmpTarget target) {
 
 namespace {
 // Everything ReadBmp checks before decoding; the file's headers.
-TBmpInfo CheckedInfo(QByteArrayView data, qsizetype pos, qint64* budget) {
-  const TBmpInfo info = ReadBmpInfo(data, pos);
+TBmpInfo CheckedInfo(QByteArrayView head, qsizetype available, qint64* budget) {
+  const TBmpInfo info = ReadBmpHeaders(head, available);
   const qint64 pixels = qint64(info.Width) * (info.Height < 0 ? -qint64(info.Height) : info.Height);
   if (budget) {
     if (pixels > *budget) Invalid();
     *budget -= pixels;
   }
   if (info.Compression != BI_RGB) return info;
-  const auto* file = reinterpret_cast<const uchar*>(data.data()) + pos;
-  const quint32 headerSize = U32(file + 14);
+  const quint32 headerSize = U32(reinterpret_cast<const uchar*>(head.data()) + 14);
   const qint64 row = RowBytes(info.Width, info.BitCount);
   const int height = info.Height < 0 ? -info.Height : info.Height;
   if (info.PixelOffset < kFileHeader + headerSize || info.PixelOffset > info.FileSize ||
@@ -191,12 +196,13 @@ TBmpInfo CheckedInfo(QByteArrayView data, qsizetype pos, qint64* budget) {
 }
 }  // namespace
 
-bool CheckBmp(QByteArrayView data, qsizetype pos, qint64* budget) {
-  return CheckedInfo(data, pos, budget).Compression == BI_RGB;
+bool CheckBmpHeaders(QByteArrayView head, qsizetype available, qint64* budget) {
+  return CheckedInfo(head, available, budget).Compression == BI_RGB;
 }
 
 QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget, TBmpTarget target) {
-  const TBmpInfo info = CheckedInfo(data, pos, budget);
+  if (pos < 0 || pos > data.size()) throw EReadError(QStringLiteral("Stream read error"));
+  const TBmpInfo info = CheckedInfo(data.sliced(pos), data.size() - pos, budget);
   if (info.Compression != BI_RGB) {
     QImage image = DecodeCompressed(data, pos, info, target);
     pos += info.FileSize;

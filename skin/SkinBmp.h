@@ -26,6 +26,12 @@ struct TBmpInfo {
 // Reads the headers of the BMP file starting at `pos`; throws EReadError when
 // they are not there or not sound, or when a side exceeds kMaxPictureSide.
 TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos);
+// The same from the file's first bytes alone: `head` begins at the file and
+// holds at least its headers (all of it when the file is shorter), and
+// `available` is how many bytes the data holds from the file's start.
+TBmpInfo ReadBmpHeaders(QByteArrayView head, qsizetype available);
+// The most bytes the headers of a file can take.
+constexpr qsizetype kMaxBmpHeaders = 14 + 124;
 
 // What ReadBmp gives: the file's own kind of picture (1, 4 and 8 bpp as
 // Format_Indexed8 with their colour table, deeper ones as Format_RGB32), or
@@ -33,12 +39,13 @@ TBmpInfo ReadBmpInfo(QByteArrayView data, qsizetype pos);
 // works in, decoded straight into it.
 enum class TBmpTarget { FileDepth, Premultiplied };
 
-// Checks the BMP file starting at `pos` as ReadBmp does before it decodes a
-// pixel, with the same errors and the same `budget` taken: its headers, its
-// size and, for an uncompressed file, that its pixel rows lie inside it. True
-// when decoding the file can no longer fail for its data (an uncompressed
-// file); a compressed one is only known sound once decoded.
-bool CheckBmp(QByteArrayView data, qsizetype pos, qint64* budget = nullptr);
+// Checks a BMP file as ReadBmp does before it decodes a pixel, from its first
+// bytes as ReadBmpHeaders takes them, with the same errors and the same
+// `budget` taken: its headers, its size and, for an uncompressed file, that
+// its pixel rows lie inside it. True when decoding the file can no longer
+// fail for its data (an uncompressed file); a compressed one is only known
+// sound once decoded.
+bool CheckBmpHeaders(QByteArrayView head, qsizetype available, qint64* budget = nullptr);
 
 // Reads the BMP file starting at `pos` and moves `pos` past it, as `target`
 // says. A file that runs past the end of the data, or that cannot be

@@ -6,26 +6,29 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
 [[noreturn]] void ReadError() { throw EReadError(QStringLiteral("Stream read error")); }
 
-qint32 ReadInt32(QByteArrayView data, qsizetype& pos) {
-  if (data.size() - pos < 4) ReadError();
-  const qint32 v = qFromLittleEndian<qint32>(data.data() + pos);
-  pos += 4;
-  return v;
+qint32 ReadInt32(skinstream::TInflatingReader& in) {
+  const QByteArrayView bytes = in.Take(4);
+  if (bytes.size() < 4) ReadError();
+  return qFromLittleEndian<qint32>(bytes.data());
 }
 
-char ReadByte(QByteArrayView data, qsizetype& pos) {
-  if (pos >= data.size()) ReadError();
-  return data[pos++];
+char ReadByte(skinstream::TInflatingReader& in) {
+  const QByteArrayView bytes = in.Take(1);
+  if (bytes.isEmpty()) ReadError();
+  return bytes[0];
 }
 
 // A skin picture, decoded straight into the format every composition works in.
-QImage ReadPicture(QByteArrayView data, qsizetype& pos) { return ReadBmp(data, pos, nullptr, TBmpTarget::Premultiplied); }
-
+QImage ReadPicture(QByteArrayView file) {
+  qsizetype pos = 0;
+  return ReadBmp(file, pos, nullptr, TBmpTarget::Premultiplied);
+}
 }  // namespace
 
 // The pixels of one container's pictures. Those decoded with the container
@@ -35,9 +38,10 @@ class TbsSkinPixels {
 public:
   explicit TbsSkinPixels(QByteArray compressed) : FCompressed(std::move(compressed)) {}
 
-  // The picture whose file starts at `pos` of the inflated container.
-  int Add(qsizetype pos, QImage image, bool waiting) {
-    FSlots.push_back({pos, std::move(image), waiting});
+  // The picture whose file of `size` bytes starts at `pos` of the inflated
+  // container.
+  int Add(qint64 pos, qint64 size, QImage image, bool waiting) {
+    FSlots.push_back({pos, size, std::move(image), waiting});
     return int(FSlots.size()) - 1;
   }
   bool Waiting(int slot) const { return FSlots[std::size_t(slot)].Waiting; }
@@ -47,46 +51,35 @@ public:
     return FSlots[std::size_t(slot)].Image;
   }
 
-  // Decodes the waiting pictures among `picked` (all waiting ones when null).
+  // Decodes the waiting pictures among `picked` (all waiting ones when null),
+  // in one pass over the stream: the slots lie in the order of their files.
   void Decode(const QList<int>* picked) {
-    const auto wanted = [&](int i) { return FSlots[std::size_t(i)].Waiting && (!picked || picked->contains(i)); };
-    bool any = false;
-    for (int i = 0; i < int(FSlots.size()); ++i) any = any || wanted(i);
-    if (!any) return;
     // Every picture was checked in full when the container was read, and the
     // stream inflates to the same bytes each time: only a lack of memory can
     // fail here, and the picture then stays empty (its window draws plain).
-    QByteArray data;
     try {
-      data = FInflated.isNull() ? skinstream::Inflate(FCompressed) : FInflated;
-    } catch (const std::exception&) {
-    }
-    for (int i = 0; i < int(FSlots.size()); ++i) {
-      if (!wanted(i)) continue;
-      TSlot& slot = FSlots[std::size_t(i)];
-      slot.Waiting = false;
-      if (data.isNull()) continue;
-      qsizetype pos = slot.Pos;
-      try {
-        slot.Image = ReadPicture(data, pos);
-      } catch (const std::exception&) {
+      std::optional<skinstream::TInflatingReader> in;
+      for (int i = 0; i < int(FSlots.size()); ++i) {
+        TSlot& slot = FSlots[std::size_t(i)];
+        if (!slot.Waiting || (picked && !picked->contains(i))) continue;
+        slot.Waiting = false;
+        if (!in) in.emplace(FCompressed);
+        in->Skip(slot.Pos - in->Position());
+        slot.Image = ReadPicture(in->Take(slot.Size));
       }
+    } catch (const std::exception&) {
+      for (TSlot& slot : FSlots)
+        if (!picked) slot.Waiting = false;
     }
   }
 
-  // The inflated container, kept while the first window decodes what it
-  // needs at once.
-  void KeepInflated(const QByteArray& data) { FInflated = data; }
-  void DropInflated() { FInflated = QByteArray(); }
-
 private:
   struct TSlot {
-    qsizetype Pos = 0;
+    qint64 Pos = 0, Size = 0;
     QImage Image;
     bool Waiting = false;
   };
   QByteArray FCompressed;
-  QByteArray FInflated;
   std::vector<TSlot> FSlots;
 };
 
@@ -103,62 +96,103 @@ void TbsDecodedSkin::DecodeNow(const QList<int>& activeIndexes) const {
   for (int i : activeIndexes)
     if (i >= 0 && i < ActivePictures.size() && ActivePictures[i].FStore) picked.append(ActivePictures[i].FSlot);
   Store->Decode(&picked);
-  Store->DropInflated();
 }
 
 namespace {
-// Reads the picture file at `pos` and moves past it. Every picture is checked
-// in full now; its pixels are decoded now when `now` says so or when only
-// decoding can check them (a compressed file), else they wait.
-TbsSkinPicture ReadSkinPicture(const std::shared_ptr<TbsSkinPixels>& store, QByteArrayView data, qsizetype& pos,
+// Whether a picture's pixels are decoded as the container is read, from its
+// headers (as many of its first bytes as there are): when `now` asks for it,
+// when only decoding can check the file (a compressed one, or headers that
+// do not read plainly), and for pictures of 8 bits or fewer a pixel, which
+// are small and are what masks are made of: the windows' and controls'
+// shapes are cut from them as soon as a window takes the skin. Deeper
+// pictures wait until they are drawn.
+bool DecodeAtOnce(QByteArrayView head, bool now) {
+  if (now || head.size() < 14 + 16) return true;
+  const auto* h = reinterpret_cast<const uchar*>(head.data()) + 14;
+  const quint32 headerSize = qFromLittleEndian<quint32>(h);
+  if (headerSize < 40 || head.size() < qsizetype(14 + 20)) return true;
+  const int bits = qFromLittleEndian<quint16>(h + 14);
+  const quint32 compression = qFromLittleEndian<quint32>(h + 16);
+  return compression != 0 || bits <= 8;
+}
+
+// Reads the picture file next in the stream and passes it. Every picture is
+// checked in full now, with the errors of reading it whole and in their
+// order; its pixels are decoded now or wait (see DecodeAtOnce).
+TbsSkinPicture ReadSkinPicture(const std::shared_ptr<TbsSkinPixels>& store, skinstream::TInflatingReader& in,
                                qint64& budget, bool now) {
-  const bool checked = CheckBmp(data, pos, &budget);
-  const TBmpInfo info = ReadBmpInfo(data, pos);
-  const QSize size(info.Width, info.Height < 0 ? -info.Height : info.Height);
-  QImage image;
-  if (now || !checked) {
-    qsizetype at = pos;
-    image = ReadPicture(data, at);
+  const qint64 pos = in.Position();
+  const QByteArrayView head = in.Peek(kMaxBmpHeaders);
+  const qsizetype fileSize = head.size() >= 6 ? qsizetype(qFromLittleEndian<quint32>(head.data() + 2)) : 0;
+  if (DecodeAtOnce(head, now)) {
+    // The whole file at hand (and what follows it, up to its headers' room),
+    // read as it always was.
+    const QByteArrayView file = in.Peek(std::max(fileSize, kMaxBmpHeaders));
+    CheckBmpHeaders(file, file.size(), &budget);
+    const TBmpInfo info = ReadBmpHeaders(file, file.size());
+    QImage image = ReadPicture(file);
+    in.Skip(info.FileSize);
+    const int slot = store->Add(pos, info.FileSize, std::move(image), false);
+    return TbsSkinPicture(store, slot, QSize(info.Width, info.Height < 0 ? -info.Height : info.Height));
   }
-  const int slot = store->Add(pos, std::move(image), !(now || !checked));
-  pos += info.FileSize;
-  return TbsSkinPicture(store, slot, size);
+  // The headers alone; the pixels pass by. How much of the file the stream
+  // holds is known once it has passed.
+  const QByteArray headers = head.toByteArray();
+  const qsizetype available = std::max(in.Skip(fileSize), headers.size());
+  CheckBmpHeaders(headers, available, &budget);
+  const TBmpInfo info = ReadBmpHeaders(headers, available);
+  const int slot = store->Add(pos, info.FileSize, QImage(), true);
+  return TbsSkinPicture(store, slot, QSize(info.Width, info.Height < 0 ? -info.Height : info.Height));
 }
 
 // A flag byte, and the picture that follows it when the flag is 0.
-TbsSkinPicture ReadFlaggedPicture(const std::shared_ptr<TbsSkinPixels>& store, QByteArrayView data, qsizetype& pos,
+TbsSkinPicture ReadFlaggedPicture(const std::shared_ptr<TbsSkinPixels>& store, skinstream::TInflatingReader& in,
                                   qint64& budget, bool now) {
-  if (ReadByte(data, pos) != 0) return {};
-  return ReadSkinPicture(store, data, pos, budget, now);
+  if (ReadByte(in) != 0) return {};
+  return ReadSkinPicture(store, in, budget, now);
 }
 
-std::shared_ptr<const TbsDecodedSkin> DecodeContainer(const QByteArray& compressed) {
+std::shared_ptr<const TbsDecodedSkin> ReadContainer(skinstream::TInflatingReader& in, const QByteArray& compressed) {
   auto skin = std::make_shared<TbsDecodedSkin>();
-  const QByteArray data = skinstream::Inflate(compressed);
-  qsizetype pos = 0;
-  const qint32 version = ReadInt32(data, pos);
+  const qint32 version = ReadInt32(in);
   if (version > 3) {
     skin->TooNew = true;
+    in.SkipToEnd();
     return skin;
   }
   auto store = std::make_shared<TbsSkinPixels>(compressed);
   // All pictures of the skin share one pixel budget. The window's mask is
   // read for its shape as soon as a window takes the skin.
   qint64 budget = kMaxSkinPixels;
-  skin->Picture = ReadFlaggedPicture(store, data, pos, budget, false);
-  skin->InActivePicture = ReadFlaggedPicture(store, data, pos, budget, false);
-  skin->Mask = ReadFlaggedPicture(store, data, pos, budget, true);
+  skin->Picture = ReadFlaggedPicture(store, in, budget, false);
+  skin->InActivePicture = ReadFlaggedPicture(store, in, budget, false);
+  skin->Mask = ReadFlaggedPicture(store, in, budget, true);
   if (version == 2) {
     // Two more pictures of the older container, checked and dropped.
-    ReadFlaggedPicture(store, data, pos, budget, false);
-    ReadFlaggedPicture(store, data, pos, budget, false);
+    ReadFlaggedPicture(store, in, budget, false);
+    ReadFlaggedPicture(store, in, budget, false);
   }
-  const qint32 count = ReadInt32(data, pos);
-  for (qint32 i = 0; i < count; ++i) skin->ActivePictures.append(ReadSkinPicture(store, data, pos, budget, false));
-  skin->Description = data.sliced(pos);
-  store->KeepInflated(data);
+  const qint32 count = ReadInt32(in);
+  for (qint32 i = 0; i < count; ++i) skin->ActivePictures.append(ReadSkinPicture(store, in, budget, false));
+  // The description text: the rest of the stream.
+  for (QByteArrayView part = in.Take(64 * 1024); !part.isEmpty(); part = in.Take(64 * 1024))
+    skin->Description.append(part);
   skin->Store = store;
   return skin;
+}
+
+// The container is read as the stream inflates, never whole in memory. A
+// damaged stream is refused as such whatever its container holds, as when
+// the stream was inflated first: a container found wrong is read on to the
+// stream's end before it is refused.
+std::shared_ptr<const TbsDecodedSkin> DecodeContainer(const QByteArray& compressed) {
+  skinstream::TInflatingReader in(compressed);
+  try {
+    return ReadContainer(in, compressed);
+  } catch (const EReadError&) {
+    in.SkipToEnd();
+    throw;
+  }
 }
 
 // The streams decoded so far, each with its container while someone holds it.

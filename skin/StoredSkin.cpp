@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <zlib.h>
 
@@ -86,6 +87,79 @@ QByteArray Inflate(QByteArrayView compressed) {
   if (have > kMaxInflatedSize) CompressionError();
   out.truncate(have);
   return out;
+}
+struct TInflatingReader::TState {
+  z_stream Z{};
+};
+
+TInflatingReader::TInflatingReader(const QByteArray& compressed) : FState(new TState), FCompressed(compressed) {
+  if (inflateInit(&FState->Z) != Z_OK) {
+    delete FState;
+    CompressionError();
+  }
+  FState->Z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(FCompressed.constData()));
+  FState->Z.avail_in = uInt(FCompressed.size());
+}
+
+TInflatingReader::~TInflatingReader() {
+  inflateEnd(&FState->Z);
+  delete FState;
+}
+
+bool TInflatingReader::Fill(qsizetype need) {
+  if (FEnd - FStart >= need) return true;
+  if (FEnded) return false;
+  // The bytes not passed yet go to the front; the room grows as bytes come,
+  // never ahead of them, and each pull fills all the room there is.
+  if (FStart > 0) {
+    std::memmove(FBuffer.data(), FBuffer.constData() + FStart, std::size_t(FEnd - FStart));
+    FEnd -= FStart;
+    FStart = 0;
+  }
+  z_stream& z = FState->Z;
+  while (FEnd < need && !FEnded) {
+    if (FEnd == FBuffer.size())
+      FBuffer.resize(FBuffer.isEmpty() ? kFirstPull : std::min(FBuffer.size() * 2, kMaxInflatedSize + 1));
+    z.next_out = reinterpret_cast<Bytef*>(FBuffer.data() + FEnd);
+    z.avail_out = uInt(FBuffer.size() - FEnd);
+    const int rc = inflate(&z, Z_NO_FLUSH);
+    const qsizetype made = FBuffer.size() - FEnd - qsizetype(z.avail_out);
+    FEnd += made;
+    FProduced += made;
+    if (FProduced > kMaxInflatedSize) CompressionError();
+    if (rc == Z_STREAM_END) FEnded = true;
+    // Room left over with no input left: the stream stops before its end.
+    else if (rc != Z_OK || (z.avail_out > 0 && z.avail_in == 0)) CompressionError();
+  }
+  return FEnd - FStart >= need;
+}
+
+QByteArrayView TInflatingReader::Peek(qsizetype n) {
+  Fill(n);
+  return QByteArrayView(FBuffer.constData() + FStart, std::min(n, FEnd - FStart));
+}
+
+QByteArrayView TInflatingReader::Take(qsizetype n) {
+  const QByteArrayView bytes = Peek(n);
+  FStart += bytes.size();
+  FPassed += bytes.size();
+  return bytes;
+}
+
+qsizetype TInflatingReader::Skip(qsizetype n) {
+  qsizetype passed = 0;
+  while (passed < n && (FEnd > FStart || Fill(1))) {
+    const qsizetype step = std::min(n - passed, FEnd - FStart);
+    FStart += step;
+    passed += step;
+  }
+  FPassed += passed;
+  return passed;
+}
+
+void TInflatingReader::SkipToEnd() {
+  while (Skip(kFirstPull) > 0) {
+  }
 }
 }  // namespace skinstream
 

@@ -17,6 +17,41 @@ namespace skinstream {
 constexpr qsizetype kMaxInflatedSize = 64 * 1024 * 1024;
 QByteArray Deflate(QByteArrayView data, int level = 9);
 QByteArray Inflate(QByteArrayView compressed);
+
+// Reads a stream from front to back as it inflates, keeping only what is
+// asked for: the bytes of a Peek or Take come contiguous, skipped ones pass
+// through a small window. The stream's errors are Inflate's, thrown when the
+// reading reaches them; reaching the end is not an error (fewer bytes come).
+class TInflatingReader {
+public:
+  // The reader keeps its own reference to the compressed bytes.
+  explicit TInflatingReader(const QByteArray& compressed);
+  ~TInflatingReader();
+  TInflatingReader(const TInflatingReader&) = delete;
+  TInflatingReader& operator=(const TInflatingReader&) = delete;
+
+  // Up to `n` next bytes without passing them; valid until the next call.
+  QByteArrayView Peek(qsizetype n);
+  // Up to `n` next bytes, passed; valid until the next call.
+  QByteArrayView Take(qsizetype n);
+  // Passes up to `n` bytes; how many there were.
+  qsizetype Skip(qsizetype n);
+  // Reads on to the end of the stream: its errors, if any, are thrown.
+  void SkipToEnd();
+  // How many bytes have been passed so far.
+  qint64 Position() const { return FPassed; }
+
+private:
+  bool Fill(qsizetype need);  // false when the stream ends first
+
+  struct TState;
+  TState* FState;
+  QByteArray FCompressed;
+  QByteArray FBuffer;
+  qsizetype FStart = 0, FEnd = 0;  // the inflated bytes not passed yet
+  qint64 FPassed = 0, FProduced = 0;
+  bool FEnded = false;
+};
 }  // namespace skinstream
 
 class TbsCompressedStoredSkin : public QObject {

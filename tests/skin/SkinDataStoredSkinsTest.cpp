@@ -244,7 +244,9 @@ TEST(SkinDataStoredSkins, MasksAreDecodedWithTheSkinAndTheOtherPicturesWhenFirst
     auto* button = data->ControlRecord<TbsDataSkinButtonControl>(QStringLiteral("button"));
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(data->Mask().Decoded());
-    if (button->MaskPictureIndex >= 0) EXPECT_TRUE(data->ActivePicture(button->MaskPictureIndex).Decoded());
+    if (button->MaskPictureIndex >= 0) {
+      EXPECT_TRUE(data->ActivePicture(button->MaskPictureIndex).Decoded());
+    }
     // Sizes are known without decoding.
     EXPECT_EQ(data->Picture().size(), QSize(e.Main.W, e.Main.H));
     EXPECT_FALSE(data->Picture().Decoded());

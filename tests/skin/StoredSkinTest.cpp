@@ -90,6 +90,48 @@ TEST(StoredSkin, OutputIsBoundedAgainstInflationBombs) {
   EXPECT_EQ(skinstream::Inflate(skinstream::Deflate(most)).size(), skinstream::kMaxInflatedSize);
 }
 
+TEST(StoredSkin, ReaderGivesTheStreamInPiecesWithInflatesErrors) {
+  // Pieces of every kind and length, small and past the reader's window.
+  for (int n : {0, 1, 70000, 300000}) {
+    const QByteArray data = Pattern(n);
+    skinstream::TInflatingReader in(skinstream::Deflate(data));
+    QByteArray seen;
+    quint32 x = 7;
+    for (int round = 0; seen.size() < n; ++round) {
+      const qsizetype want = (x = x * 1103515245u + 12345u) >> 15;  // up to 128K
+      const qsizetype at = seen.size();
+      const QByteArrayView peeked = in.Peek(want);
+      ASSERT_EQ(peeked, QByteArrayView(data).sliced(at, std::min<qsizetype>(want, n - at))) << n << " " << round;
+      if (round % 3 == 2) {
+        EXPECT_EQ(in.Skip(want), std::min<qsizetype>(want, n - at));
+        seen.append(data.mid(at, want));
+      } else {
+        seen.append(in.Take(want).toByteArray());
+      }
+      ASSERT_EQ(in.Position(), seen.size()) << n;
+    }
+    EXPECT_EQ(seen, data);
+    EXPECT_TRUE(in.Take(10).isEmpty());
+    EXPECT_EQ(in.Skip(10), 0);
+  }
+  // The errors come as reading reaches them; bytes after the end are not
+  // part of the stream.
+  const QByteArray z = skinstream::Deflate(Pattern(20000));
+  QByteArray badSum = z;
+  badSum[badSum.size() - 1] = char(badSum[badSum.size() - 1] ^ 0x55);
+  for (const QByteArray& bad : {z.left(z.size() - 1), z.left(z.size() / 2), badSum, QByteArray("garbage!")}) {
+    skinstream::TInflatingReader in(bad);
+    EXPECT_THROW(in.SkipToEnd(), EDecompressionError) << bad.size();
+  }
+  skinstream::TInflatingReader tail(z + QByteArray("tail"));
+  EXPECT_EQ(tail.Take(30000).toByteArray(), Pattern(20000));
+  skinstream::TInflatingReader bomb(skinstream::Deflate(QByteArray(skinstream::kMaxInflatedSize + 1, '\0')));
+  EXPECT_THROW(bomb.SkipToEnd(), EDecompressionError);
+  skinstream::TInflatingReader most(skinstream::Deflate(QByteArray(skinstream::kMaxInflatedSize, '\0')));
+  EXPECT_NO_THROW(most.SkipToEnd());
+  EXPECT_EQ(most.Position(), skinstream::kMaxInflatedSize);
+}
+
 TEST(StoredSkin, CompressedDataPropertyRoundTrip) {
   TbsCompressedStoredSkin a;
   a.LoadCompressedData(QByteArray("\x78\xDA\x01\x02", 4));
