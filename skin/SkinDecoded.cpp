@@ -63,7 +63,12 @@ public:
         TSlot& slot = FSlots[std::size_t(i)];
         if (!slot.Waiting || (picked && !picked->contains(i))) continue;
         slot.Waiting = false;
-        if (!in) in.emplace(FCompressed);
+        if (!in) {
+          in.emplace(FCompressed);
+          qint64 largest = 0;
+          for (const TSlot& s : FSlots) largest = std::max(largest, s.Waiting ? s.Size : 0);
+          in->Expect(std::max(largest, slot.Size));
+        }
         in->Skip(slot.Pos - in->Position());
         slot.Image = ReadPicture(in->Take(slot.Size));
       }

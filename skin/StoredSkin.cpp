@@ -134,6 +134,11 @@ bool TInflatingReader::Fill(qsizetype need) {
   return FEnd - FStart >= need;
 }
 
+void TInflatingReader::Expect(qsizetype n) {
+  const qsizetype room = std::min(n + kFirstPull, kMaxInflatedSize + 1);
+  if (FBuffer.size() < room) FBuffer.resize(room);
+}
+
 QByteArrayView TInflatingReader::Peek(qsizetype n) {
   Fill(n);
   return QByteArrayView(FBuffer.constData() + FStart, std::min(n, FEnd - FStart));

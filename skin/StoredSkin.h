@@ -36,6 +36,9 @@ public:
   QByteArrayView Take(qsizetype n);
   // Passes up to `n` bytes; how many there were.
   qsizetype Skip(qsizetype n);
+  // Makes room now for reads of up to `n` bytes at once (the room otherwise
+  // grows as the bytes come, copying what it holds each time).
+  void Expect(qsizetype n);
   // Reads on to the end of the stream: its errors, if any, are thrown.
   void SkipToEnd();
   // How many bytes have been passed so far.
