@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 // --- TAlphaFXBase ------------------------------------------------------------------
 
@@ -44,6 +45,7 @@ void TAlphaFXBase::Start() {
   // The whole window: its skinned frame as well as its client area.
   const QSize size = Window->size();
   WorkImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32);
+  NextImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32);
   platform::SetLayered(Window, true);
 
   // The window as it looks now, in its own shape: what lies outside its mask
@@ -150,6 +152,9 @@ void TAlphaFXBase::UpdateWindow(int flags) {
       for (int y = r.top(); y <= r.bottom(); ++y)
         std::memset(WorkImage.scanLine(y) + 4 * r.left(), 0, static_cast<std::size_t>(r.width()) * 4);
   platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
+  // The window keeps the frame just pushed; the next one is drawn into the
+  // other picture (every frame starts from a restored image).
+  if (NextImage.size() == WorkImage.size()) std::swap(WorkImage, NextImage);
 }
 
 // --- TAlphaFX ------------------------------------------------------------------------

@@ -78,6 +78,9 @@ public:
   bool Hiding;
   TAlphaFXRange X, Y, Angle, Alpha;
   QImage WorkImage;  // the frame being drawn, premultiplied
+  // The picture the next frame is drawn into while the window still shows
+  // the last one: pushing a frame swaps the two, so none is copied.
+  QImage NextImage;
 
   virtual void Prepare() = 0;
   virtual void RenderFrame(std::int32_t X, std::int32_t Y, std::int32_t Angle, std::int32_t Alpha) = 0;

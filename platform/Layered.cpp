@@ -166,20 +166,11 @@ protected:
   }
 
 private:
-  // The caller goes on drawing into its picture: keep a copy, in the memory
-  // of the previous one when it fits (an effect pushes a frame every few
-  // milliseconds, and fresh memory each time costs more than the copy).
-  void KeepFrame(const QImage& frame) {
-    if (Frame.isNull() || !Frame.isDetached() || Frame.size() != frame.size() || Frame.format() != frame.format() ||
-        Frame.bytesPerLine() != frame.bytesPerLine()) {
-      Frame = NewPicture(frame.width(), frame.height(), frame.format());
-      if (Frame.bytesPerLine() != frame.bytesPerLine()) {
-        Frame = frame.copy();
-        return;
-      }
-    }
-    std::memcpy(Frame.bits(), frame.constBits(), std::size_t(frame.sizeInBytes()));
-  }
+  // The frame shares the caller's picture: should the caller draw into it
+  // again, its picture becomes a copy of its own then, and this one stays
+  // as pushed. An effect that draws its frames into two pictures in turn
+  // pushes each without a copy.
+  void KeepFrame(const QImage& frame) { Frame = frame; }
 
   void ShowSurface() {
     if (FSurface->isVisible()) return;
