@@ -196,8 +196,8 @@ TBmpInfo CheckedInfo(QByteArrayView head, qsizetype available, qint64* budget) {
 }
 }  // namespace
 
-bool CheckBmpHeaders(QByteArrayView head, qsizetype available, qint64* budget) {
-  return CheckedInfo(head, available, budget).Compression == BI_RGB;
+TBmpInfo CheckBmpHeaders(QByteArrayView head, qsizetype available, qint64* budget) {
+  return CheckedInfo(head, available, budget);
 }
 
 QImage ReadBmp(QByteArrayView data, qsizetype& pos, qint64* budget, TBmpTarget target) {

@@ -42,10 +42,10 @@ enum class TBmpTarget { FileDepth, Premultiplied };
 // Checks a BMP file as ReadBmp does before it decodes a pixel, from its first
 // bytes as ReadBmpHeaders takes them, with the same errors and the same
 // `budget` taken: its headers, its size and, for an uncompressed file, that
-// its pixel rows lie inside it. True when decoding the file can no longer
-// fail for its data (an uncompressed file); a compressed one is only known
-// sound once decoded.
-bool CheckBmpHeaders(QByteArrayView head, qsizetype available, qint64* budget = nullptr);
+// its pixel rows lie inside it (after which only a lack of memory can stop
+// its decoding; a compressed file is only known sound once decoded).
+// Returns the headers.
+TBmpInfo CheckBmpHeaders(QByteArrayView head, qsizetype available, qint64* budget = nullptr);
 
 // Reads the BMP file starting at `pos` and moves `pos` past it, as `target`
 // says. A file that runs past the end of the data, or that cannot be

@@ -6,7 +6,6 @@
 
 #include <QtEndian>
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace {
@@ -24,10 +23,10 @@ char ReadByte(skinstream::TInflatingReader& in) {
   return bytes[0];
 }
 
-// A skin picture, decoded straight into the format every composition works in.
-QImage ReadPicture(QByteArrayView file) {
-  qsizetype pos = 0;
-  return ReadBmp(file, pos, nullptr, TBmpTarget::Premultiplied);
+// A skin picture, decoded straight into the format every composition works
+// in; `pos` moves past its file.
+QImage ReadPicture(QByteArrayView data, qsizetype& pos, qint64* budget) {
+  return ReadBmp(data, pos, budget, TBmpTarget::Premultiplied);
 }
 }  // namespace
 
@@ -54,27 +53,28 @@ public:
   // Decodes the waiting pictures among `picked` (all waiting ones when null),
   // in one pass over the stream: the slots lie in the order of their files.
   void Decode(const QList<int>* picked) {
+    const auto wanted = [&](int i) { return FSlots[std::size_t(i)].Waiting && (!picked || picked->contains(i)); };
+    qint64 largest = 0;
+    for (int i = 0; i < int(FSlots.size()); ++i)
+      if (wanted(i)) largest = std::max(largest, FSlots[std::size_t(i)].Size);
+    if (largest == 0) return;
     // Every picture was checked in full when the container was read, and the
     // stream inflates to the same bytes each time: only a lack of memory can
     // fail here, and the picture then stays empty (its window draws plain).
     try {
-      std::optional<skinstream::TInflatingReader> in;
+      skinstream::TInflatingReader in(FCompressed);
+      in.Expect(largest);
       for (int i = 0; i < int(FSlots.size()); ++i) {
+        if (!wanted(i)) continue;
         TSlot& slot = FSlots[std::size_t(i)];
-        if (!slot.Waiting || (picked && !picked->contains(i))) continue;
         slot.Waiting = false;
-        if (!in) {
-          in.emplace(FCompressed);
-          qint64 largest = 0;
-          for (const TSlot& s : FSlots) largest = std::max(largest, s.Waiting ? s.Size : 0);
-          in->Expect(std::max(largest, slot.Size));
-        }
-        in->Skip(slot.Pos - in->Position());
-        slot.Image = ReadPicture(in->Take(slot.Size));
+        in.Skip(slot.Pos - in.Position());
+        qsizetype at = 0;
+        slot.Image = ReadPicture(in.Take(slot.Size), at, nullptr);
       }
     } catch (const std::exception&) {
-      for (TSlot& slot : FSlots)
-        if (!picked) slot.Waiting = false;
+      if (!picked)
+        for (TSlot& slot : FSlots) slot.Waiting = false;
     }
   }
 
@@ -132,20 +132,18 @@ TbsSkinPicture ReadSkinPicture(const std::shared_ptr<TbsSkinPixels>& store, skin
   if (DecodeAtOnce(head, now)) {
     // The whole file at hand (and what follows it, up to its headers' room),
     // read as it always was.
-    const QByteArrayView file = in.Peek(std::max(fileSize, kMaxBmpHeaders));
-    CheckBmpHeaders(file, file.size(), &budget);
-    const TBmpInfo info = ReadBmpHeaders(file, file.size());
-    QImage image = ReadPicture(file);
-    in.Skip(info.FileSize);
-    const int slot = store->Add(pos, info.FileSize, std::move(image), false);
-    return TbsSkinPicture(store, slot, QSize(info.Width, info.Height < 0 ? -info.Height : info.Height));
+    qsizetype at = 0;
+    QImage image = ReadPicture(in.Peek(std::max(fileSize, kMaxBmpHeaders)), at, &budget);
+    in.Skip(at);
+    const QSize size = image.size();
+    const int slot = store->Add(pos, at, std::move(image), false);
+    return TbsSkinPicture(store, slot, size);
   }
   // The headers alone; the pixels pass by. How much of the file the stream
   // holds is known once it has passed.
   const QByteArray headers = head.toByteArray();
   const qsizetype available = std::max(in.Skip(fileSize), headers.size());
-  CheckBmpHeaders(headers, available, &budget);
-  const TBmpInfo info = ReadBmpHeaders(headers, available);
+  const TBmpInfo info = CheckBmpHeaders(headers, available, &budget);
   const int slot = store->Add(pos, info.FileSize, QImage(), true);
   return TbsSkinPicture(store, slot, QSize(info.Width, info.Height < 0 ? -info.Height : info.Height));
 }
@@ -179,9 +177,7 @@ std::shared_ptr<const TbsDecodedSkin> ReadContainer(skinstream::TInflatingReader
   }
   const qint32 count = ReadInt32(in);
   for (qint32 i = 0; i < count; ++i) skin->ActivePictures.append(ReadSkinPicture(store, in, budget, false));
-  // The description text: the rest of the stream.
-  for (QByteArrayView part = in.Take(64 * 1024); !part.isEmpty(); part = in.Take(64 * 1024))
-    skin->Description.append(part);
+  skin->Description = in.Rest();
   skin->Store = store;
   return skin;
 }

@@ -61,10 +61,9 @@ struct TbsDecodedSkin {
   QList<TbsSkinPicture> ActivePictures;
   QByteArray Description;  // the description text after the pictures
 
-  // Decodes now the active pictures of these indexes (others are ignored):
-  // those a window reads as soon as it takes the skin. Until this is called
-  // the container keeps its inflated bytes, so these cost no second
-  // inflating; after it they are let go.
+  // Decodes now the active pictures of these indexes that still wait
+  // (others are ignored): those a window reads as soon as it takes the skin.
+  // Only a picture still waiting costs a pass over the stream.
   void DecodeNow(const QList<int>& activeIndexes) const;
 
   std::shared_ptr<TbsSkinPixels> Store;  // the pictures' pixels

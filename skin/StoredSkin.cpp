@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <zlib.h>
 
 namespace {
@@ -58,36 +59,12 @@ QByteArray Deflate(QByteArrayView data, int level) {
 }
 
 QByteArray Inflate(QByteArrayView compressed) {
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) CompressionError();
-  // Ends the inflater on every way out, errors included.
-  const std::unique_ptr<z_stream, int (*)(z_stream*)> end(&z, inflateEnd);
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
-  z.avail_in = uInt(compressed.size());
-  // The output buffer starts at a guess from the compressed size and doubles
-  // whenever the inflater fills it, so each pull takes all the room there is.
-  // It may reach one byte past the limit: a stream that fills that byte is
-  // too long, one that ends before it is not.
-  constexpr qsizetype kCeiling = kMaxInflatedSize + 1;
-  QByteArray out(std::clamp<qsizetype>(compressed.size() * 8, kFirstPull, kCeiling), Qt::Uninitialized);
-  qsizetype have = 0;
-  for (;;) {
-    if (have == out.size()) {
-      if (have == kCeiling) CompressionError();
-      out.resize(std::min(have * 2, kCeiling));
-    }
-    z.next_out = reinterpret_cast<Bytef*>(out.data() + have);
-    z.avail_out = uInt(out.size() - have);
-    const int rc = inflate(&z, Z_NO_FLUSH);
-    have = out.size() - qsizetype(z.avail_out);
-    if (rc == Z_STREAM_END) break;
-    // Room left over with no input left: the stream stops before its end.
-    if (rc != Z_OK || (z.avail_out > 0 && z.avail_in == 0)) CompressionError();
-  }
-  if (have > kMaxInflatedSize) CompressionError();
-  out.truncate(have);
-  return out;
+  TInflatingReader in(compressed.toByteArray());
+  // Room from a guess at the output's size; it doubles whenever it is full.
+  in.Expect(std::clamp<qsizetype>(compressed.size() * 8, kFirstPull, kMaxInflatedSize));
+  return in.Rest();
 }
+
 struct TInflatingReader::TState {
   z_stream Z{};
 };
@@ -160,6 +137,18 @@ qsizetype TInflatingReader::Skip(qsizetype n) {
   }
   FPassed += passed;
   return passed;
+}
+
+QByteArray TInflatingReader::Rest() {
+  // The room may reach one byte past the limit: a stream that fills that
+  // byte is too long, one that ends before it is not.
+  Fill(kMaxInflatedSize + 1);
+  QByteArray rest = std::exchange(FBuffer, QByteArray());
+  rest.truncate(FEnd);
+  rest.remove(0, FStart);
+  FPassed += rest.size();
+  FStart = FEnd = 0;
+  return rest;
 }
 
 void TInflatingReader::SkipToEnd() {

@@ -39,6 +39,8 @@ public:
   // Makes room now for reads of up to `n` bytes at once (the room otherwise
   // grows as the bytes come, copying what it holds each time).
   void Expect(qsizetype n);
+  // Everything from here to the end of the stream.
+  QByteArray Rest();
   // Reads on to the end of the stream: its errors, if any, are thrown.
   void SkipToEnd();
   // How many bytes have been passed so far.
