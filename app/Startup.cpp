@@ -79,7 +79,10 @@ void SetProgramIdentity() {
   // premultiplied pixels and back, every size, each time a window is made.
   QIcon icon;
   for (const QImage& picture : pictures) icon.addPixmap(QPixmap::fromImage(picture, Qt::NoFormatConversion));
-  QApplication::setWindowIcon(icon);
+  // Handing the window system every size of the icon takes longer than the
+  // splash's first frame: the windows made by then take the icon right after
+  // the first painting, those made later as they are made.
+  platform::AfterNextPaint(nullptr, [icon] { QApplication::setWindowIcon(icon); });
 }
 
 void CreateForms() {

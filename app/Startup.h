@@ -20,7 +20,8 @@ QImage TakeSplashPicture();
 // that becomes its windows' class (WM_CLASS, which the desktop entry's
 // StartupWMClass names), its desktop entry, and the icon every window carries
 // for the window manager, the task bar and Alt+Tab (the skinned frames go on
-// drawing their own).
+// drawing their own). The icon is handed over by the event loop, once the
+// first window has first been painted.
 void SetProgramIdentity();
 
 // Creates the windows in order: splash, main, About, bolt, nut, note,

@@ -13,11 +13,16 @@ TFormDBtqrZastavka* FormDBtqrZastavka = nullptr;
 TFormDBtqrZastavka::TFormDBtqrZastavka(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("FormDBtqrZastavka"));
   SetClientSize(525, 373);
-  setCursor(Qt::WaitCursor);
+  // The hourglass is set right after the first frame is drawn: loading the
+  // cursor theme's animated hourglass takes longer than drawing that frame.
+  platform::AfterNextPaint(this, [this] { setCursor(Qt::WaitCursor); });
   // The three seconds count from the window's creation.
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(3000);
+  // Not a coarse timer: that one may fire up to a twentieth of its interval
+  // early, and the splash is to stay its full three seconds.
+  Timer1->setTimerType(Qt::PreciseTimer);
   connect(Timer1, &QTimer::timeout, this, [this] { InvokeHandler([this] { Timer1Timer(Timer1); }); });
   Timer1->start();
 

@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
 #include <chrono>
+#include <utility>
 
 #include <fontconfig/fontconfig.h>
 
@@ -65,6 +67,58 @@ void Beep() {
 }
 
 void SetBeepHook(std::function<void()> hook) { gBeepHook = std::move(hook); }
+
+namespace {
+// Watches every event for the first paint of the window (of any window
+// without one), then runs its action from the event loop, after the
+// painting in progress has been handed to the window system.
+class TAfterPaint : public QObject {
+public:
+  TAfterPaint(QWidget* window, std::function<void()> action)
+      : QObject(qApp), FWindow(window), FAnyWindow(!window), FAction(std::move(action)) {
+    qApp->installEventFilter(this);
+    if (window) connect(window, &QObject::destroyed, this, [this] { deleteLater(); });
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (FDone || !watched->isWidgetType() || (!FAnyWindow && !FWindow)) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Paint) {
+      // A window not shown yet is only being drawn into a picture.
+      if (!widget->window()->isVisible()) return false;
+      if (FAnyWindow || widget == FWindow || (FWindow && FWindow->isAncestorOf(widget))) Run();
+    } else if (event->type() == QEvent::Hide && widget == FWindow) {
+      Run();  // it will not be painted now
+    }
+    return false;
+  }
+
+private:
+  void Run() {
+    if (FDone) return;
+    FDone = true;
+    qApp->removeEventFilter(this);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          const std::function<void()> action = std::exchange(FAction, nullptr);
+          deleteLater();
+          if (action && (FAnyWindow || FWindow)) action();
+        },
+        Qt::QueuedConnection);
+  }
+
+  QPointer<QWidget> FWindow;
+  bool FAnyWindow;
+  bool FDone = false;
+  std::function<void()> FAction;
+};
+}  // namespace
+
+void AfterNextPaint(QWidget* window, std::function<void()> action) {
+  if (action) new TAfterPaint(window, std::move(action));
+}
 
 QString ProgramFileName() { return QCoreApplication::applicationFilePath(); }
 

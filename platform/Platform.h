@@ -36,6 +36,14 @@ int Random(int range);          // 0 .. range-1 (0 when range <= 0)
 void Beep();
 void SetBeepHook(std::function<void()> hook);
 
+// --- Events -----------------------------------------------------------------
+// Runs `action` from the event loop once `window` (any window when null) has
+// next been painted and the picture handed to the window system: for work
+// that a window's first frame need not wait for. Should the window be hidden
+// before it is painted, the action runs then; once it is destroyed, the
+// action is dropped.
+void AfterNextPaint(QWidget* window, std::function<void()> action);
+
 // --- Memory -----------------------------------------------------------------
 // Gives memory the program has freed back to the system (after start-up,
 // whose pictures and buffers are gone once the first windows show).

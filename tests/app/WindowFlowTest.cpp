@@ -114,6 +114,7 @@ TEST_F(WindowFlow, SplashGivesWayToTheMainWindowAfterThreeSecondsFromItsCreation
   QTimer* timer = FormDBtqrZastavka->Timer1;
   ASSERT_TRUE(timer->isActive());
   EXPECT_EQ(timer->interval(), 3000);
+  EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);  // a coarse one may fire 150 ms early
   QCoreApplication::processEvents();
   EXPECT_FALSE(Form_Glav_Moment->Visible());
   // The timer's own event, as the event loop delivers it when it is due.

@@ -6,7 +6,17 @@
 #include "platform/Platform.h"
 #include "tests/common/ErrorRecorder.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -121,6 +131,53 @@ TEST(SystemServices, ProgramFolderEndsWithASeparator) {
   EXPECT_EQ(platform::ProgramFolder(), QStringLiteral("/tmp/x/"));
   platform::SetProgramFolder(QString());
   EXPECT_NE(platform::ProgramFolder(), QStringLiteral("/tmp/x/"));
+}
+
+TEST(SystemServices, AfterNextPaintWaitsForTheWindowOnScreen) {
+  struct TPainted : QWidget {
+    std::vector<std::string>* Order = nullptr;
+    void paintEvent(QPaintEvent*) override { Order->push_back("paint"); }
+  };
+  std::vector<std::string> order;
+  auto window = std::make_unique<QWidget>();
+  window->resize(60, 40);
+  auto* child = new TPainted;
+  child->setParent(window.get());
+  child->Order = &order;
+  child->resize(20, 20);
+  platform::AfterNextPaint(window.get(), [&] { order.push_back("window"); });
+  platform::AfterNextPaint(nullptr, [&] { order.push_back("any"); });
+
+  // Drawn into a picture while hidden: not on screen yet.
+  QImage picture(60, 40, QImage::Format_ARGB32_Premultiplied);
+  window->render(&picture);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(order, (std::vector<std::string>{"paint"}));
+
+  order.clear();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  QCoreApplication::processEvents();
+  child->repaint();
+  QCoreApplication::processEvents();
+  ASSERT_GE(order.size(), 3u);
+  EXPECT_EQ(order[0], "paint");
+  EXPECT_EQ(std::count(order.begin(), order.end(), "window"), 1);
+  EXPECT_EQ(std::count(order.begin(), order.end(), "any"), 1);
+
+  // Hidden before it is painted, the action runs; destroyed, it is dropped.
+  order.clear();
+  auto hidden = std::make_unique<QWidget>();
+  platform::AfterNextPaint(hidden.get(), [&] { order.push_back("hidden"); });
+  hidden->show();
+  hidden->hide();
+  auto gone = std::make_unique<QWidget>();
+  platform::AfterNextPaint(gone.get(), [&] { order.push_back("gone"); });
+  gone->show();
+  gone.reset();
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(order, (std::vector<std::string>{"hidden"}));
 }
 
 }  // namespace
