@@ -117,7 +117,12 @@ private:
 }  // namespace
 
 void AfterNextPaint(QWidget* window, std::function<void()> action) {
-  if (action) new TAfterPaint(window, std::move(action));
+  if (!action) return;
+  if (!qApp) {
+    action();  // no event loop to wait for
+    return;
+  }
+  new TAfterPaint(window, std::move(action));
 }
 
 QString ProgramFileName() { return QCoreApplication::applicationFilePath(); }
