@@ -1,5 +1,7 @@
 #include "app/PneumaticTable.h"
 
+#include "platform/Graphics.h"
+
 #include <QPainter>
 
 namespace {
@@ -52,7 +54,7 @@ std::vector<int> GroupTops() {
 QSize PneumaticTableSize() { return QSize(415, 537); }
 
 QFont PneumaticTableFont(const TTableCell& cell) {
-  QFont f(QStringLiteral("Arial"));
+  QFont f(FontFamilyFor(QStringLiteral("Arial")));
   f.setPixelSize(cell.PixelSize);
   f.setBold(cell.Bold);
   return f;

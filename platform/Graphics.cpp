@@ -58,8 +58,15 @@ int FontPixelSize(int height) {
   return static_cast<int>(std::lround(height * 2048.0 / 2288.0));
 }
 
+QString FontFamilyFor(const QString& name) {
+  static const QString kWindowsFaces[] = {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")};
+  for (const QString& face : kWindowsFaces)
+    if (name.compare(face, Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans");
+  return name;
+}
+
 QFont ToQFont(const TFont& font) {
-  QFont f(font.Name);
+  QFont f(FontFamilyFor(font.Name));
   f.setPixelSize(FontPixelSize(font.Height));
   f.setBold(font.Style & fsBold);
   f.setItalic(font.Style & fsItalic);

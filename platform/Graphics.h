@@ -81,4 +81,11 @@ struct TFont {
 
 // Pixel size of the em square for a font height.
 int FontPixelSize(int height);
+// The family a layout's font name is drawn with. The layouts name Windows
+// faces: Liberation Sans has Arial's metrics, and left to fontconfig
+// "MS Sans Serif" would come out as the wider DejaVu Sans. The face is
+// named outright rather than left to Qt's substitutions: a family Qt cannot
+// find makes it ask fontconfig for every fallback of the unknown name before
+// it tries the substitute, the first time each font is drawn.
+QString FontFamilyFor(const QString& name);
 QFont ToQFont(const TFont& font);
