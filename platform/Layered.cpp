@@ -9,10 +9,12 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <cstring>
+#include <memory>
 
 namespace platform {
 
@@ -85,6 +87,7 @@ public:
     FSavedOpacity = window->windowOpacity();
     FOpaque = !CompositorRunning();
     window->installEventFilter(this);
+    AskForBackdrop();
   }
 
   ~TLayerState() override { Unlayer(); }
@@ -106,6 +109,7 @@ public:
     }
     FTransparent = false;
     FShaped = false;
+    FReading.reset();
     FBackdrop = QImage();
     Layered = false;
   }
@@ -121,6 +125,7 @@ public:
       FSavedOpacity = FWindow->windowOpacity();
       FWindow->installEventFilter(this);
     }
+    AskForBackdrop();
   }
 
   void Push(const QPoint& origin, const QImage& frame, int flags) {
@@ -180,15 +185,27 @@ private:
     FSurface->raise();
   }
 
+  // A window made layered while hidden is about to be shown: what is behind
+  // it is asked for at once, and the X server copies it while the window's
+  // first picture is drawn. Once the program is back in its event loop the
+  // reading is no longer just before the showing, and is let go.
+  void AskForBackdrop() {
+    FReading.reset();
+    if (!FOpaque || !FWindow || FWindow->isVisible()) return;
+    FReading = std::make_unique<TScreenAreaReading>(FWindow->frameGeometry());
+    QTimer::singleShot(0, this, [this] { FReading.reset(); });
+  }
+
   // The screen behind the window, while it is not shown yet. Until its
   // first picture the window shows nothing.
   void TakeBackdrop() {
     const QRect r = FWindow->frameGeometry();
     QScreen* screen = FWindow->screen() ? FWindow->screen() : QGuiApplication::primaryScreen();
     FBackdrop = QImage();
+    const std::unique_ptr<TScreenAreaReading> reading = std::move(FReading);
     if (screen) {
       const QRect sg = screen->geometry();
-      if (sg.contains(r)) FBackdrop = GrabScreenArea(r);
+      if (sg.contains(r)) FBackdrop = reading && reading->Area() == r ? reading->Take() : GrabScreenArea(r);
       if (FBackdrop.isNull())
         FBackdrop = screen->grabWindow(0, r.x() - sg.x(), r.y() - sg.y(), r.width(), r.height()).toImage();
       if (FBackdrop.size() != r.size()) FBackdrop = QImage();  // partly off the screen
@@ -233,6 +250,7 @@ private:
   qreal FSavedOpacity = 1.0;
   bool FTransparent = false;
   bool FOpaque = false;  // no compositor: the window shows the picture itself
+  std::unique_ptr<TScreenAreaReading> FReading;  // what is behind, on its way
   QImage FBackdrop;
   QPoint FBackdropOrigin;
   TOpaqueFrame FShown;

@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -111,18 +112,19 @@ void MakeNormalBeforeShowing(QWidget* window) {
   xcb_flush(c);
 }
 
-QImage GrabScreenArea(const QRect& area) {
-  xcb_connection_t* c = X11Connection();
-  if (!c || area.isEmpty()) return {};
+namespace {
+// The screen an area is read from, when its pixels can be taken as they come
+// (32 bits a pixel, blue first in memory: the layout of Format_RGB32) and the
+// area lies wholly on it.
+const xcb_screen_t* ReadableScreen(xcb_connection_t* c, const QRect& area) {
   const xcb_setup_t* setup = xcb_get_setup(c);
   xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
   for (int i = DefaultScreenNumber(); i > 0 && it.rem; --i) xcb_screen_next(&it);
-  if (!it.rem) return {};
+  if (!it.rem) return nullptr;
   const xcb_screen_t* screen = it.data;
   if (area.left() < 0 || area.top() < 0 || area.right() >= screen->width_in_pixels ||
       area.bottom() >= screen->height_in_pixels)
-    return {};
-  // 32 bits a pixel, blue first in memory: the layout of Format_RGB32.
+    return nullptr;
   bool rgb32 = false;
   const xcb_format_t* formats = xcb_setup_pixmap_formats(setup);
   for (int i = 0; i < xcb_setup_pixmap_formats_length(setup); ++i)
@@ -130,24 +132,45 @@ QImage GrabScreenArea(const QRect& area) {
   const bool hostLsb = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
   if (!rgb32 || (screen->root_depth != 24 && screen->root_depth != 32) ||
       (setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST) != hostLsb)
-    return {};
-  xcb_get_image_reply_t* reply = xcb_get_image_reply(
-      c,
-      xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, std::int16_t(area.x()), std::int16_t(area.y()),
-                    std::uint16_t(area.width()), std::uint16_t(area.height()), ~0u),
-      nullptr);
+    return nullptr;
+  return screen;
+}
+}  // namespace
+
+TScreenAreaReading::TScreenAreaReading(const QRect& area) : FArea(area) {
+  xcb_connection_t* c = X11Connection();
+  if (!c || area.isEmpty()) return;
+  const xcb_screen_t* screen = ReadableScreen(c, area);
+  if (!screen) return;
+  FSequence = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, std::int16_t(area.x()), std::int16_t(area.y()),
+                            std::uint16_t(area.width()), std::uint16_t(area.height()), ~0u)
+                  .sequence;
+  xcb_flush(c);  // on its way now, not with the next request
+  FConnection = c;
+}
+
+TScreenAreaReading::~TScreenAreaReading() {
+  if (FConnection) xcb_discard_reply(static_cast<xcb_connection_t*>(FConnection), FSequence);
+}
+
+QImage TScreenAreaReading::Take() {
+  auto* c = static_cast<xcb_connection_t*>(std::exchange(FConnection, nullptr));
+  if (!c) return {};
+  xcb_get_image_reply_t* reply = xcb_get_image_reply(c, xcb_get_image_cookie_t{FSequence}, nullptr);
   if (!reply) return {};
-  const qsizetype bytesPerLine = qsizetype(area.width()) * 4;
-  if (qsizetype(xcb_get_image_data_length(reply)) != bytesPerLine * area.height()) {
+  const qsizetype bytesPerLine = qsizetype(FArea.width()) * 4;
+  if (qsizetype(xcb_get_image_data_length(reply)) != bytesPerLine * FArea.height()) {
     std::free(reply);
     return {};
   }
   // The picture lives in the reply's memory, which goes with the picture.
   auto* pixels = reinterpret_cast<std::uint32_t*>(xcb_get_image_data(reply));
-  const qsizetype count = qsizetype(area.width()) * area.height();
+  const qsizetype count = qsizetype(FArea.width()) * FArea.height();
   for (qsizetype i = 0; i < count; ++i) pixels[i] |= 0xFF000000u;  // the unused byte, as RGB32 has it
-  return QImage(reinterpret_cast<uchar*>(pixels), area.width(), area.height(), bytesPerLine, QImage::Format_RGB32,
+  return QImage(reinterpret_cast<uchar*>(pixels), FArea.width(), FArea.height(), bytesPerLine, QImage::Format_RGB32,
                 [](void* r) { std::free(r); }, reply);
 }
+
+QImage GrabScreenArea(const QRect& area) { return TScreenAreaReading(area).Take(); }
 
 }  // namespace platform

@@ -35,4 +35,24 @@ void MakeNormalBeforeShowing(QWidget* window);
 // the desktop): the caller then asks Qt.
 QImage GrabScreenArea(const QRect& area);
 
+// The same reading asked for now and taken later: meanwhile the X server
+// copies the pixels and the program goes on with its work. A reading never
+// taken is let go when this goes.
+class TScreenAreaReading {
+public:
+  explicit TScreenAreaReading(const QRect& area);
+  ~TScreenAreaReading();
+  TScreenAreaReading(const TScreenAreaReading&) = delete;
+  TScreenAreaReading& operator=(const TScreenAreaReading&) = delete;
+
+  const QRect& Area() const { return FArea; }
+  // The picture as GrabScreenArea gives it, waited for if need be; once.
+  QImage Take();
+
+private:
+  QRect FArea;
+  void* FConnection = nullptr;  // the X connection, while a reading is on its way
+  unsigned FSequence = 0;
+};
+
 }  // namespace platform
