@@ -2,6 +2,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/Graphics.h"
+#include "platform/Layered.h"
 #include "platform/Platform.h"
 #include "platform/WindowSystem.h"
 
@@ -10,6 +11,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 
 TApplication* Application = nullptr;
@@ -68,12 +70,32 @@ void TForm::Show() {
   if (!isVisible()) {
     platform::MakeNormalBeforeShowing(this);
     CentreOnDesktop();
-    show();
+    if (platform::IsLayered(this)) ShowBeforeChildren();
+    else show();
   } else if (isMinimized()) {
     showNormal();
   }
   raise();
   activateWindow();
+}
+
+// A layered window shows its picture, not its controls: they come on screen
+// just after the window. Qt shows a window's children before it maps the
+// window, and showing the program's first widget starts Qt's accessibility
+// bridge, which connects to the session bus (and, with none, first tries to
+// start one); the window would wait for that before it appears.
+void TForm::ShowBeforeChildren() {
+  QList<QPointer<QWidget>> children;
+  for (QObject* o : this->children()) {
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->isWindow() || w->isHidden()) continue;
+    w->setVisible(false);
+    children.append(w);
+  }
+  show();
+  for (const QPointer<QWidget>& w : children)
+    if (w) w->setVisible(true);
+  FocusFirstControl();
 }
 
 void TForm::Hide() { hide(); }
@@ -161,12 +183,15 @@ QWidget* TForm::FirstInTabOrder() const {
   return nullptr;
 }
 
+void TForm::FocusFirstControl() {
+  if (focusWidget() && isAncestorOf(focusWidget())) return;
+  QWidget* first = ActiveControl ? ActiveControl : FirstInTabOrder();
+  if (first) first->setFocus(Qt::TabFocusReason);
+}
+
 void TForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (!focusWidget() || !isAncestorOf(focusWidget())) {
-    QWidget* first = ActiveControl ? ActiveControl : FirstInTabOrder();
-    if (first) first->setFocus(Qt::TabFocusReason);
-  }
+  FocusFirstControl();
   if (!event->spontaneous()) FireEvent(OnShow, this);
 }
 
@@ -245,11 +270,11 @@ void TForm::keyPressEvent(QKeyEvent* event) {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
   Application = this;
   setQuitOnLastWindowClosed(false);
-  // The layouts name Windows fonts; Liberation Sans has Arial's metrics, and
-  // left to fontconfig "MS Sans Serif" would come out as the wider DejaVu Sans.
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-  QFont base(QStringLiteral("MS Sans Serif"));
+  // The layouts name Windows fonts (see FontFamilyFor); a font made from such
+  // a name elsewhere comes out the same through Qt's substitutions.
+  for (const QString& name : {QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")})
+    QFont::insertSubstitution(name, FontFamilyFor(name));
+  QFont base(FontFamilyFor(QStringLiteral("MS Sans Serif")));
   base.setPixelSize(11);
   setFont(base);
 }

@@ -105,6 +105,8 @@ protected:
 
 private:
   static bool Tabbable(const QWidget* w);
+  void FocusFirstControl();
+  void ShowBeforeChildren();
   QList<QPointer<QWidget>> FTabOrder;
   void PlaceClient();
   TDialogKeyTarget* FindTarget(const std::function<bool(TDialogKeyTarget*)>& pred) const;

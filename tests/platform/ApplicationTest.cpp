@@ -3,22 +3,37 @@
 #include "platform/Exceptions.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "platform/Layered.h"
 #include "platform/Platform.h"
 #include "tests/common/ErrorRecorder.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
+
+class TEventSpy : public QObject {
+public:
+  explicit TEventSpy(std::function<void(QObject*, QEvent*)> seen) : FSeen(std::move(seen)) {}
+  bool eventFilter(QObject* o, QEvent* e) override {
+    FSeen(o, e);
+    return false;
+  }
+
+private:
+  std::function<void(QObject*, QEvent*)> FSeen;
+};
 
 class Throwing : public QObject {
 public:
@@ -61,6 +76,28 @@ TEST(FormClose, DefaultActionHidesAndTheHandlerMayChangeIt) {
   form.Close();
   EXPECT_FALSE(form.Visible());
   EXPECT_EQ(calls, 2);
+}
+
+TEST(FormShow, ALayeredWindowComesBeforeItsControlsWhichStillTakeTheFocus) {
+  TForm form;
+  auto* first = new QLineEdit(form.Client());
+  auto* chosen = new QLineEdit(form.Client());
+  auto* hidden = new QLineEdit(form.Client());
+  hidden->hide();
+  form.ActiveControl = chosen;
+  std::vector<QObject*> shown;
+  TEventSpy spy([&](QObject* o, QEvent* e) {
+    if (e->type() == QEvent::Show) shown.push_back(o);
+  });
+  for (QObject* o : {static_cast<QObject*>(&form), static_cast<QObject*>(form.Client())}) o->installEventFilter(&spy);
+  platform::SetLayered(&form, true);
+  form.Show();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], &form);
+  EXPECT_EQ(shown[1], form.Client());
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_FALSE(hidden->isVisible());
+  EXPECT_EQ(form.focusWidget(), chosen);
 }
 
 TEST(FormLayout, ClientAreaSitsInsideTheNonClientBand) {
