@@ -98,6 +98,11 @@ TEST(FormShow, ALayeredWindowComesBeforeItsControlsWhichStillTakeTheFocus) {
   EXPECT_TRUE(first->isVisible());
   EXPECT_FALSE(hidden->isVisible());
   EXPECT_EQ(form.focusWidget(), chosen);
+  // Shown again: the control last focused keeps the focus.
+  first->setFocus();
+  form.Hide();
+  form.Show();
+  EXPECT_EQ(form.focusWidget(), first);
 }
 
 TEST(FormLayout, ClientAreaSitsInsideTheNonClientBand) {
