@@ -31,6 +31,11 @@ public:
     FPicture = picture;
     update();
   }
+  // A picture of which only `changed` differs from the one shown before.
+  void SetPicture(const QImage& picture, const QRegion& changed) {
+    FPicture = picture;
+    if (!changed.isEmpty()) update(changed);
+  }
   // Lets go of the picture without repainting, so that its owner may write
   // the next one into the same memory.
   void ReleasePicture() { FPicture = QImage(); }
@@ -230,8 +235,15 @@ private:
     FPicture->ReleasePicture();  // the new picture goes into the same memory
     ComposeOpaque(Frame, Flags, behind, FShown);
     const QPoint at = Origin - FWindow->geometry().topLeft();
-    FPicture->setGeometry(QRect(at, Frame.size()));
-    FPicture->SetPicture(FShown.Image);
+    // Where the picture stays in place only the rows that changed are
+    // painted again: most frames of an effect change a few bands.
+    const QRect place(at, Frame.size());
+    if (FPicture->geometry() == place && FPicture->isVisible()) {
+      FPicture->SetPicture(FShown.Image, FShown.Changed);
+    } else {
+      FPicture->setGeometry(place);
+      FPicture->SetPicture(FShown.Image);
+    }
     FPicture->show();
     FPicture->raise();
     Shape(FShown.Shape.isEmpty() ? kNothing : FShown.Shape.translated(at));

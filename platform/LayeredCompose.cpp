@@ -214,6 +214,52 @@ private:
   int FBandTop = 0, FBandBottom = 0;
 };
 
+// A picture's rows written only where they change, and the rows that may
+// have changed gathered as bands. A row copied whole from elsewhere is
+// first compared with what the picture holds (a row read costs less than a
+// row written); a row composed pixel by pixel is taken as changed.
+class TChangedRows {
+public:
+  TChangedRows(int width, bool compare)
+      : FWidth(width), FBytes(std::size_t(width) * sizeof(QRgb)), FCompare(compare), FRow(std::size_t(width)) {}
+
+  QRgb* Row() { return FRow.data(); }
+
+  void Put(int y, const QRgb* row, QRgb* shown) {
+    if (FCompare && std::memcmp(shown, row, FBytes) == 0) return;
+    std::memcpy(shown, row, FBytes);
+    Mark(y);
+  }
+
+  void Mark(int y) {
+    if (FTop >= 0 && FBottom == y - 1) {
+      FBottom = y;
+      return;
+    }
+    Close();
+    FTop = FBottom = y;
+  }
+
+  QRegion Region() {
+    Close();
+    QRegion region;
+    region.setRects(FBands.data(), static_cast<int>(FBands.size()));
+    return region;
+  }
+
+private:
+  void Close() {
+    if (FTop >= 0) FBands.emplace_back(0, FTop, FWidth, FBottom - FTop + 1);
+    FTop = -1;
+  }
+  int FWidth;
+  std::size_t FBytes;
+  bool FCompare;
+  std::vector<QRgb> FRow;
+  std::vector<QRect> FBands;
+  int FTop = -1, FBottom = -1;
+};
+
 }  // namespace
 
 TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop) {
@@ -224,34 +270,42 @@ TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdro
 
 void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out) {
   out.Shape = QRegion();
+  out.Changed = QRegion();
   if (frame.isNull() || frame.depth() != 32) {
     out.Image = QImage();
     return;
   }
   const QImage source = frame.format() == QImage::Format_ARGB32 ? frame : frame.convertToFormat(QImage::Format_ARGB32);
   const int w = source.width();
-  if (out.Image.size() != source.size() || out.Image.format() != QImage::Format_RGB32 || !out.Image.isDetached())
-    out.Image = NewPicture(source.width(), source.height(), QImage::Format_RGB32);
+  const bool again =
+      out.Image.size() == source.size() && out.Image.format() == QImage::Format_RGB32 && out.Image.isDetached();
+  if (!again) out.Image = NewPicture(source.width(), source.height(), QImage::Format_RGB32);
+  TChangedRows changed(w, again);
   BeforeVectorLoops();
   if (flags & ULW_OPAQUE) {
     // The colours as they are, every pixel shown.
-    for (int y = 0; y < source.height(); ++y)
-      OpaqueRow(reinterpret_cast<const QRgb*>(source.constScanLine(y)), reinterpret_cast<QRgb*>(out.Image.scanLine(y)), w);
+    for (int y = 0; y < source.height(); ++y) {
+      OpaqueRow(reinterpret_cast<const QRgb*>(source.constScanLine(y)), changed.Row(), w);
+      changed.Put(y, changed.Row(), reinterpret_cast<QRgb*>(out.Image.scanLine(y)));
+    }
     out.Shape = QRegion(source.rect());
+    out.Changed = changed.Region();
     return;
   }
   const bool behind = !backdrop.isNull() && backdrop.size() == source.size();
   const QImage back = behind ? backdrop.convertToFormat(QImage::Format_RGB32) : QImage();
   TShapeBuilder shape;
   TRuns runs;
-  const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(QRgb);
   for (int y = 0; y < source.height(); ++y) {
     const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
     const auto* b = behind ? reinterpret_cast<const QRgb*>(back.constScanLine(y)) : nullptr;
-    auto* o = reinterpret_cast<QRgb*>(out.Image.scanLine(y));
+    auto* const shown = reinterpret_cast<QRgb*>(out.Image.scanLine(y));
     if (ScanRow(in, w, runs)) {
-      std::memcpy(o, in, rowBytes);
+      changed.Put(y, in, shown);
+    } else if (runs.empty() && b) {
+      changed.Put(y, b, shown);  // nothing of the row is seen
     } else {
+      QRgb* const o = shown;
       // Outside the runs what is behind, or black; inside them each pixel
       // over what is behind, or unpremultiplied.
       int x = 0;
@@ -266,10 +320,12 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
         x = end;
       }
       outside(w);
+      changed.Mark(y);
     }
     shape.Row(y, runs);
   }
   out.Shape = shape.Region();
+  out.Changed = changed.Region();
 }
 
 }  // namespace platform

@@ -170,8 +170,12 @@ TEST(LayeredWindow, OpaqueCompositionGivesThePlainPerPixelResultForAnyPicture) {
         if (qAlpha(frame.pixel(x, y))) shape += QRect(x, y, 1, 1);
 
     for (const bool withBackdrop : {true, false}) {
+      const bool fresh = out.Image.size() != frame.size();
       ComposeOpaque(frame, ULW_ALPHA, withBackdrop ? behind : QImage(), out);
       ASSERT_EQ(out.Image.size(), frame.size());
+      if (fresh) {
+        EXPECT_EQ(out.Changed, QRegion(frame.rect())) << "width " << w;
+      }
       for (int y = 0; y < h; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
         const auto* b = reinterpret_cast<const QRgb*>(behind.constScanLine(y));
@@ -184,6 +188,25 @@ TEST(LayeredWindow, OpaqueCompositionGivesThePlainPerPixelResultForAnyPicture) {
       // The same rectangles as the pixels' union: each row's runs whole.
       EXPECT_EQ(Rects(out.Shape), Rects(shape)) << "width " << w;
     }
+    // Composed again: every row that comes out otherwise is among the changed
+    // rows, and a row all clear (0) or all opaque (5) that comes out as it
+    // was is not. The second picture shows another colour at the end of
+    // rows 3, 5 and 7.
+    auto row = [w](int y) { return QRect(0, y, w, 1); };
+    ComposeOpaque(frame, ULW_ALPHA, behind, out);
+    ComposeOpaque(frame, ULW_ALPHA, behind, out);
+    EXPECT_FALSE(out.Changed.intersects(row(0)) || out.Changed.intersects(row(5))) << "width " << w;
+    QImage next = frame.copy();
+    for (const int y : {3, 5, 7})
+      reinterpret_cast<QRgb*>(next.scanLine(y))[w - 1] = (out.Image.pixel(w - 1, y) ^ 0x00FFFFFFu) | 0xFF000000u;
+    const QImage before = out.Image.copy();
+    ComposeOpaque(next, ULW_ALPHA, behind, out);
+    for (int y = 0; y < h; ++y) {
+      if (std::memcmp(before.constScanLine(y), out.Image.constScanLine(y), std::size_t(w) * 4) != 0) {
+        EXPECT_TRUE(out.Changed.contains(row(y))) << "width " << w << " row " << y;
+      }
+    }
+    EXPECT_TRUE(out.Changed.contains(row(5)) && !out.Changed.intersects(row(0))) << "width " << w;
     ComposeOpaque(frame, ULW_OPAQUE, behind, out);
     for (int y = 0; y < h; ++y) {
       const auto* in = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
