@@ -70,14 +70,15 @@ bool CanShowLayeredAlpha(const QWidget* window);
 struct TOpaqueFrame {
   QImage Image;  // Format_RGB32
   QRegion Shape;
-  // The rows whose pixels differ from what the picture held before: all of
-  // it when the picture is new.
+  // The rows that may differ from what the picture held before: every row
+  // blended pixel by pixel, every other row only when it differs, and all
+  // of it when the picture is new.
   QRegion Changed;
 };
 TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop);
 // The same into `out`, whose picture's memory is used again when it has the
-// size and no one else holds it; rows that come out as they were are left
-// as they are.
+// size and no one else holds it; a row copied whole (all seen or none) that
+// comes out as it was is not written again.
 void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out);
 
 }  // namespace platform
