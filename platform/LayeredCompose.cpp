@@ -221,7 +221,7 @@ private:
 class TChangedRows {
 public:
   TChangedRows(int width, bool compare)
-      : FWidth(width), FBytes(std::size_t(width) * sizeof(QRgb)), FCompare(compare), FRow(std::size_t(width)) {}
+      : FBytes(std::size_t(width) * sizeof(QRgb)), FCompare(compare), FWhole{{0, width}}, FRow(std::size_t(width)) {}
 
   QRgb* Row() { return FRow.data(); }
 
@@ -231,33 +231,22 @@ public:
     Mark(y);
   }
 
+  // Rows are marked in order; those passed over did not change.
   void Mark(int y) {
-    if (FTop >= 0 && FBottom == y - 1) {
-      FBottom = y;
-      return;
-    }
-    Close();
-    FTop = FBottom = y;
+    for (; FNext < y; ++FNext) FBands.Row(FNext, FNone);
+    FBands.Row(y, FWhole);
+    FNext = y + 1;
   }
 
-  QRegion Region() {
-    Close();
-    QRegion region;
-    region.setRects(FBands.data(), static_cast<int>(FBands.size()));
-    return region;
-  }
+  QRegion Region() { return FBands.Region(); }
 
 private:
-  void Close() {
-    if (FTop >= 0) FBands.emplace_back(0, FTop, FWidth, FBottom - FTop + 1);
-    FTop = -1;
-  }
-  int FWidth;
   std::size_t FBytes;
   bool FCompare;
+  const TRuns FWhole, FNone;
   std::vector<QRgb> FRow;
-  std::vector<QRect> FBands;
-  int FTop = -1, FBottom = -1;
+  TShapeBuilder FBands;
+  int FNext = 0;
 };
 
 }  // namespace
