@@ -67,7 +67,6 @@ void TAlphaFXBase::Start() {
   SourceOrigin = QPoint(0, 0);
   X = Y = Angle = TAlphaFXRange{};
 
-  RestoreImage();
   Prepare();
   FireEvent(OnStart, this);
   StartTick = platform::TickCount();
@@ -102,6 +101,17 @@ alphafx::TPixels TAlphaFXBase::WorkPixels() {
   return p;
 }
 
+alphafx::TPixels TAlphaFXBase::SourcePixels() const {
+  alphafx::TPixels p;
+  if (SourceImage.isNull() || SourceImage.size() != WorkImage.size()) return p;
+  // Only read: the renderers draw from it into the work picture.
+  p.Bits = const_cast<std::uint8_t*>(SourceImage.constBits());
+  p.Width = SourceImage.width();
+  p.Height = SourceImage.height();
+  p.Stride = static_cast<int>(SourceImage.bytesPerLine());
+  return p;
+}
+
 std::int32_t TAlphaFXBase::Interpolate(const TAlphaFXRange& r, std::int64_t elapsed, std::int32_t duration) {
   const long double f = static_cast<long double>(elapsed) / duration;
   if (r.To > r.From) return alphafx::RoundExt(f * (r.To - r.From) + r.From);
@@ -120,7 +130,6 @@ void TAlphaFXBase::Step() {
     if (!WaitForEnd) Finish();
     return;
   }
-  RestoreImage();
   RenderFrame(Interpolate(X, elapsed, Duration), Interpolate(Y, elapsed, Duration),
               Interpolate(Angle, elapsed, Duration), Interpolate(Alpha, elapsed, Duration));
   UpdateWindow(platform::ULW_ALPHA);
@@ -232,7 +241,14 @@ void TAlphaFX::RenderRadar(std::int32_t angle) {
     if (AngleTable.N < std::max((W + 2) / 2, (H + 2) / 2)) AngleTable = alphafx::BuildAngleTable(W, H);
     FAngleMap = alphafx::BuildAngleMap(AngleTable, W, H);
   }
-  alphafx::RenderRadar(WorkPixels(), FAngleMap, angle, radar);
+  const alphafx::TPixels work = WorkPixels();
+  const alphafx::TPixels source = SourcePixels();
+  if (source.Bits) {
+    alphafx::RenderRadar(source, work, FAngleMap, angle, radar);
+    return;
+  }
+  RestoreImage();
+  alphafx::RenderRadar(work, FAngleMap, angle, radar);
 }
 
 void TAlphaFX::RenderFrame(std::int32_t x, std::int32_t y, std::int32_t angle, std::int32_t alpha) {
@@ -247,10 +263,14 @@ void TAlphaFX::RenderFrame(std::int32_t x, std::int32_t y, std::int32_t angle, s
     return;
   }
   if (kind == afxFade) {
+    RestoreImage();
     ApplyAlpha(0, 0, W - 1, H - 1, Hiding ? 255 - alpha : alpha);
     return;
   }
-  if (kind > afxDoubleOutwardsHorizontal) return;  // not a kind that draws (a list holding afxCustom)
+  if (kind > afxDoubleOutwardsHorizontal) {  // not a kind that draws (a list holding afxCustom)
+    RestoreImage();
+    return;
+  }
   const bool columns = alphafx::BandOnColumns(kind);
   const std::int32_t span = columns ? PassWidth : PassHeight;
   // As in KindAt: the end of the duration is the end of the last pass.
@@ -259,7 +279,14 @@ void TAlphaFX::RenderFrame(std::int32_t x, std::int32_t y, std::int32_t angle, s
   const int pass = progress / span;
   const auto calls =
       alphafx::BandCalls(kind, BandPos, W, H, alphafx::BandLevels(Passes, pass, Hiding), &BandPos);
-  alphafx::ApplyLineCalls(WorkPixels(), calls, columns);
+  const alphafx::TPixels work = WorkPixels();
+  const alphafx::TPixels source = SourcePixels();
+  if (source.Bits) {
+    alphafx::ApplyLineCalls(source, work, calls, columns);
+    return;
+  }
+  RestoreImage();
+  alphafx::ApplyLineCalls(work, calls, columns);
 }
 
 // --- Procedures --------------------------------------------------------------------------

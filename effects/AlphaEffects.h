@@ -83,6 +83,8 @@ public:
   QImage NextImage;
 
   virtual void Prepare() = 0;
+  // Draws the frame into WorkImage from SourceImage: every pixel of
+  // WorkImage is written (it holds an older frame until then).
   virtual void RenderFrame(std::int32_t X, std::int32_t Y, std::int32_t Angle, std::int32_t Alpha) = 0;
   virtual void Finish();
 
@@ -96,6 +98,9 @@ public:
 
   // WorkImage as a pixel view for the renderers.
   alphafx::TPixels WorkPixels();
+  // SourceImage as a view the renderers only read (empty when it is not
+  // the size of WorkImage).
+  alphafx::TPixels SourcePixels() const;
 
 protected:
   TAlphaFXBase(TForm* owner, std::int32_t duration, bool restoreAtEnd, bool hiding, bool waitForEnd,

@@ -24,31 +24,35 @@ inline std::uint32_t Product(std::uint32_t px, const std::uint8_t* lut, std::uin
          static_cast<std::uint32_t>(lut[(px >> 16) & 0xFF]) << 16 | alpha;
 }
 
-void BlendRunScalar(std::uint8_t* p, int count, const std::uint8_t* lut, std::uint8_t alpha) {
+// Every loop reads its pixels at `from` and writes them at `p`; the two may
+// be the same pixels (drawing in place).
+void BlendRunScalar(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint8_t* lut,
+                    std::uint8_t alpha) {
   const std::uint32_t a = static_cast<std::uint32_t>(alpha) << 24;
   int i = 0;
-  for (; i + 2 <= count; i += 2, p += 8) {
-    const std::uint32_t v0 = Load(p);
-    const std::uint32_t v1 = Load(p + 4);
+  for (; i + 2 <= count; i += 2, p += 8, from += 8) {
+    const std::uint32_t v0 = Load(from);
+    const std::uint32_t v1 = Load(from + 4);
     Store(p, Product(v0, lut, a));
     Store(p + 4, Product(v1, lut, a));
   }
-  if (i < count) Store(p, Product(Load(p), lut, a));
+  if (i < count) Store(p, Product(Load(from), lut, a));
 }
 
-void BlendLevelsScalar(std::uint8_t* p, int count, const std::uint8_t* levels) {
+void BlendLevelsScalar(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint8_t* levels) {
   const std::uint8_t* table = AlphaMulTable[0].data();
-  for (int i = 0; i < count; ++i, p += 4) {
+  for (int i = 0; i < count; ++i, p += 4, from += 4) {
     const std::uint32_t v = levels[i];
-    Store(p, Product(Load(p), table + (v << 8), v << 24));
+    Store(p, Product(Load(from), table + (v << 8), v << 24));
   }
 }
 
-void BlendAnglesScalar(std::uint8_t* p, int count, const std::uint16_t* angles, const std::uint8_t* levelOf) {
+void BlendAnglesScalar(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint16_t* angles,
+                       const std::uint8_t* levelOf) {
   const std::uint8_t* table = AlphaMulTable[0].data();
-  for (int i = 0; i < count; ++i, p += 4) {
+  for (int i = 0; i < count; ++i, p += 4, from += 4) {
     const std::uint32_t v = levelOf[angles[i]];
-    Store(p, Product(Load(p), table + (v << 8), v << 24));
+    Store(p, Product(Load(from), table + (v << 8), v << 24));
   }
 }
 
@@ -75,29 +79,30 @@ VBMI_TARGET inline __m512i WideProduct(__m512i v, const TWideRow& row, __m512i a
   return _mm512_mask_blend_epi8(static_cast<__mmask64>(0x8888888888888888ULL), r, alpha);
 }
 
-VBMI_TARGET inline void RunWide(std::uint8_t* p, int count, const TWideRow& row, __m512i a) {
+VBMI_TARGET inline void RunWide(const std::uint8_t* from, std::uint8_t* p, int count, const TWideRow& row,
+                                __m512i a) {
   int i = 0;
-  for (; i + 16 <= count; i += 16, p += 64)
-    _mm512_storeu_si512(p, WideProduct(_mm512_loadu_si512(p), row, a));
+  for (; i + 16 <= count; i += 16, p += 64, from += 64)
+    _mm512_storeu_si512(p, WideProduct(_mm512_loadu_si512(from), row, a));
   if (i < count) {
     const __mmask64 m = (~0ULL) >> (64 - 4 * (count - i));
-    _mm512_mask_storeu_epi8(p, m, WideProduct(_mm512_maskz_loadu_epi8(m, p), row, a));
+    _mm512_mask_storeu_epi8(p, m, WideProduct(_mm512_maskz_loadu_epi8(m, from), row, a));
   }
 }
 
-VBMI_TARGET void BlendBlockWide(std::uint8_t* p, int stride, int rows, int count, const std::uint8_t* lut,
-                                std::uint8_t alpha) {
+VBMI_TARGET void BlendBlockWide(const std::uint8_t* from, int fromStride, std::uint8_t* p, int stride, int rows,
+                                int count, const std::uint8_t* lut, std::uint8_t alpha) {
   const TWideRow row = WideRow(lut);
   const __m512i a = _mm512_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(alpha) << 24));
-  for (int y = 0; y < rows; ++y, p += stride) RunWide(p, count, row, a);
+  for (int y = 0; y < rows; ++y, p += stride, from += fromStride) RunWide(from, p, count, row, a);
 }
 
-VBMI_TARGET void BlendLevelsWide(std::uint8_t* p, int count, const std::uint8_t* levels) {
+VBMI_TARGET void BlendLevelsWide(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint8_t* levels) {
   int loaded = -1;
   TWideRow row{};
   __m512i a = _mm512_setzero_si512();
   int i = 0;
-  for (; i + 16 <= count; i += 16, p += 64) {
+  for (; i + 16 <= count; i += 16, p += 64, from += 64) {
     // Sixteen pixels at one level go through the wide lookup; mixed levels
     // (near the ray and the seam) one by one.
     const __m128i lv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(levels + i));
@@ -108,12 +113,12 @@ VBMI_TARGET void BlendLevelsWide(std::uint8_t* p, int count, const std::uint8_t*
         a = _mm512_set1_epi32(static_cast<int>(static_cast<std::uint32_t>(v) << 24));
         loaded = v;
       }
-      _mm512_storeu_si512(p, WideProduct(_mm512_loadu_si512(p), row, a));
+      _mm512_storeu_si512(p, WideProduct(_mm512_loadu_si512(from), row, a));
     } else {
-      BlendLevelsScalar(p, 16, levels + i);
+      BlendLevelsScalar(from, p, 16, levels + i);
     }
   }
-  if (i < count) BlendLevelsScalar(p, count - i, levels + i);
+  if (i < count) BlendLevelsScalar(from, p, count - i, levels + i);
 }
 
 bool DetectWide() {
@@ -140,18 +145,28 @@ void BlendRun(std::uint8_t* p, int count, const std::uint8_t* lut, std::uint8_t 
 
 void BlendBlock(std::uint8_t* p, int stride, int rows, int count, const std::uint8_t* lut,
                 std::uint8_t alpha) {
+  BlendBlockFrom(p, stride, p, stride, rows, count, lut, alpha);
+}
+
+void BlendBlockFrom(const std::uint8_t* from, int fromStride, std::uint8_t* p, int stride, int rows, int count,
+                    const std::uint8_t* lut, std::uint8_t alpha) {
   if (count <= 0 || rows <= 0) return;
 #ifdef MOMENTY_HAVE_VBMI
   // A few pixels a row are not worth loading the table into registers.
   if (gWide && count >= 8) {
-    BlendBlockWide(p, stride, rows, count, lut, alpha);
+    BlendBlockWide(from, fromStride, p, stride, rows, count, lut, alpha);
     return;
   }
 #endif
-  for (int y = 0; y < rows; ++y, p += stride) BlendRunScalar(p, count, lut, alpha);
+  for (int y = 0; y < rows; ++y, p += stride, from += fromStride) BlendRunScalar(from, p, count, lut, alpha);
 }
 
 void BlendAngles(std::uint8_t* p, int count, const std::uint16_t* angles, const std::uint8_t* levelOfAngle) {
+  BlendAnglesFrom(p, p, count, angles, levelOfAngle);
+}
+
+void BlendAnglesFrom(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint16_t* angles,
+                     const std::uint8_t* levelOfAngle) {
   if (count <= 0) return;
 #ifdef MOMENTY_HAVE_VBMI
   if (gWide) {
@@ -161,23 +176,23 @@ void BlendAngles(std::uint8_t* p, int count, const std::uint16_t* angles, const 
     for (int i = 0; i < count; i += kChunk) {
       const int n = count - i < kChunk ? count - i : kChunk;
       for (int k = 0; k < n; ++k) levels[k] = levelOfAngle[angles[i + k]];
-      BlendLevelsWide(p + 4 * i, n, levels);
+      BlendLevelsWide(from + 4 * i, p + 4 * i, n, levels);
     }
     return;
   }
 #endif
-  BlendAnglesScalar(p, count, angles, levelOfAngle);
+  BlendAnglesScalar(from, p, count, angles, levelOfAngle);
 }
 
 void BlendLevels(std::uint8_t* p, int count, const std::uint8_t* levels) {
   if (count <= 0) return;
 #ifdef MOMENTY_HAVE_VBMI
   if (gWide) {
-    BlendLevelsWide(p, count, levels);
+    BlendLevelsWide(p, p, count, levels);
     return;
   }
 #endif
-  BlendLevelsScalar(p, count, levels);
+  BlendLevelsScalar(p, p, count, levels);
 }
 
 }  // namespace alphafx

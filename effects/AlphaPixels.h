@@ -14,12 +14,19 @@ void BlendRun(std::uint8_t* p, int count, const std::uint8_t* lut, std::uint8_t 
 // rectangle of the picture).
 void BlendBlock(std::uint8_t* p, int stride, int rows, int count, const std::uint8_t* lut,
                 std::uint8_t alpha);
+// BlendBlock reading the pixels at `from` (`fromStride` bytes a row) and
+// writing them at `p`: `p` becomes `from` drawn at the level, `from` stays.
+void BlendBlockFrom(const std::uint8_t* from, int fromStride, std::uint8_t* p, int stride, int rows, int count,
+                    const std::uint8_t* lut, std::uint8_t alpha);
 // The same with a level per pixel: pixel i is drawn at levels[i].
 void BlendLevels(std::uint8_t* p, int count, const std::uint8_t* levels);
 
 // The same with the level given through each pixel's angle:
 // pixel i is drawn at levelOfAngle[angles[i]].
 void BlendAngles(std::uint8_t* p, int count, const std::uint16_t* angles, const std::uint8_t* levelOfAngle);
+// BlendAngles reading the pixels at `from` and writing them at `p`.
+void BlendAnglesFrom(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint16_t* angles,
+                     const std::uint8_t* levelOfAngle);
 
 // Whether the wide loops can run here, and a switch to use them or not (on
 // by default where they can run; tests and benchmarks compare both).

@@ -142,6 +142,18 @@ std::vector<TLineCall> BandCalls(int kind, int bandPos, int width, int height, T
 }
 
 void ApplyLineCalls(const TPixels& image, const std::vector<TLineCall>& calls, bool columns) {
+  ApplyLineCalls(image, image, calls, columns);
+}
+
+namespace {
+// Rows × count pixels copied as they are (nothing when both are the same).
+void CopyBlock(const std::uint8_t* from, int fromStride, std::uint8_t* p, int stride, int rows, int count) {
+  if (from == p) return;
+  for (int y = 0; y < rows; ++y, from += fromStride, p += stride) std::memcpy(p, from, 4 * std::size_t(count));
+}
+}  // namespace
+
+void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector<TLineCall>& calls, bool columns) {
   const int W = image.Width;
   const int H = image.Height;
   if (W <= 0 || H <= 0) return;
@@ -174,12 +186,15 @@ void ApplyLineCalls(const TPixels& image, const std::vector<TLineCall>& calls, b
     for (int y = 0; y < H;) {
       int end = y + 1;
       while (end < H && lut[end] == lut[y] && alpha[end] == alpha[y]) ++end;
-      if (lut[y]) BlendBlock(image.Row(y), image.Stride, end - y, W, lut[y], alpha[y]);
+      if (lut[y])
+        BlendBlockFrom(from.Row(y), from.Stride, image.Row(y), image.Stride, end - y, W, lut[y], alpha[y]);
+      else
+        CopyBlock(from.Row(y), from.Stride, image.Row(y), image.Stride, end - y, W);
       y = end;
     }
     return;
   }
-  // Columns: runs of neighbouring columns drawn alike, each a block.
+  // Columns: runs of neighbouring columns drawn alike (or not drawn), each a block.
   struct TRun {
     int X, Count;
     const std::uint8_t* Lut;
@@ -187,14 +202,20 @@ void ApplyLineCalls(const TPixels& image, const std::vector<TLineCall>& calls, b
   };
   std::vector<TRun> runs;
   for (int x = 0; x < W; ++x) {
-    if (!lut[x]) continue;
     if (!runs.empty() && runs.back().X + runs.back().Count == x && runs.back().Lut == lut[x] &&
         runs.back().Alpha == alpha[x])
       ++runs.back().Count;
     else
       runs.push_back({x, 1, lut[x], alpha[x]});
   }
-  for (const TRun& r : runs) BlendBlock(image.Row(0) + 4 * r.X, image.Stride, H, r.Count, r.Lut, r.Alpha);
+  for (const TRun& r : runs) {
+    const std::uint8_t* source = from.Row(0) + 4 * r.X;
+    std::uint8_t* target = image.Row(0) + 4 * r.X;
+    if (r.Lut)
+      BlendBlockFrom(source, from.Stride, target, image.Stride, H, r.Count, r.Lut, r.Alpha);
+    else
+      CopyBlock(source, from.Stride, target, image.Stride, H, r.Count);
+  }
 }
 
 // --- Radar ---------------------------------------------------------------------
@@ -286,6 +307,11 @@ int RadarLevel(int p, int s, int a0, int a1) {
 
 void RenderRadar(const TPixels& image, const std::vector<std::uint16_t>& angleMap, int angle,
                  const TRadar& radar) {
+  RenderRadar(image, image, angleMap, angle, radar);
+}
+
+void RenderRadar(const TPixels& from, const TPixels& image, const std::vector<std::uint16_t>& angleMap,
+                 int angle, const TRadar& radar) {
   const int W = image.Width;
   const int H = image.Height;
   if (W <= 0 || H <= 0 || angleMap.size() < static_cast<std::size_t>(W) * H) return;
@@ -304,7 +330,7 @@ void RenderRadar(const TPixels& image, const std::vector<std::uint16_t>& angleMa
   }
   // Row by row through the angle map; every pixel once.
   for (int y = 0; y < H; ++y)
-    BlendAngles(image.Row(y), W, angleMap.data() + static_cast<std::size_t>(y) * W, level);
+    BlendAnglesFrom(from.Row(y), image.Row(y), W, angleMap.data() + static_cast<std::size_t>(y) * W, level);
 }
 
 }  // namespace alphafx

@@ -71,6 +71,10 @@ bool BandOnColumns(int kind);
 // per call in order (a line covered twice is multiplied twice and keeps the
 // later level); the picture is walked once, row by row.
 void ApplyLineCalls(const TPixels& image, const std::vector<TLineCall>& calls, bool columns);
+// The same drawn from the picture `from` (of the same size, only read) into
+// `image`: `image` becomes `from` with the calls applied, the lines no call
+// covers copied as they are. One pass instead of a copy and a drawing.
+void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector<TLineCall>& calls, bool columns);
 
 // --- Radar ---------------------------------------------------------------------
 
@@ -110,5 +114,8 @@ TPassLevels RadarLevels(int passes, int pass, bool hiding);  // New = A1 (behind
 // map. Every pixel is drawn.
 void RenderRadar(const TPixels& image, const std::vector<std::uint16_t>& angleMap, int angle,
                  const TRadar& radar);
+// The same frame drawn from `from` (same size, only read) into `image`.
+void RenderRadar(const TPixels& from, const TPixels& image, const std::vector<std::uint16_t>& angleMap,
+                 int angle, const TRadar& radar);
 
 }  // namespace alphafx

@@ -205,6 +205,7 @@ TEST(ApplyLineCalls, EqualsOneApplyAlphaPerCallInOrder) {
     }
     TPicture fast(W, H, round);
     TPicture plain = fast;
+    const TPicture source = fast;
     ApplyLineCalls(fast.View(), calls, columns);
     for (const TLineCall& c : calls) {
       if (columns)
@@ -213,6 +214,12 @@ TEST(ApplyLineCalls, EqualsOneApplyAlphaPerCallInOrder) {
         ApplyAlpha(plain.View(), 0, c.First, W - 1, c.Last, c.Alpha);
     }
     ASSERT_EQ(fast.Bytes, plain.Bytes) << "round " << round;
+    // Drawn from the source into a picture holding something else: the
+    // same pixels, the lines no call covers included; the source untouched.
+    TPicture from = source, into(W, H, round + 1000);
+    ApplyLineCalls(from.View(), into.View(), calls, columns);
+    ASSERT_EQ(into.Bytes, plain.Bytes) << "drawn from the source, round " << round;
+    ASSERT_EQ(from.Bytes, source.Bytes) << "round " << round;
   }
 }
 
@@ -293,6 +300,12 @@ TEST(PixelLoops, WholeFramesAreTheSameEitherWay) {
     UseVectorPixels(false);
     RenderRadar(narrow.View(), map, angle, radar);
     EXPECT_EQ(wide.Bytes, narrow.Bytes) << "radar at " << angle;
+    for (bool useWide : {false, true}) {
+      UseVectorPixels(useWide);
+      TPicture from(W, H, static_cast<unsigned>(angle)), into(W, H, 99);
+      RenderRadar(from.View(), into.View(), map, angle, radar);
+      EXPECT_EQ(into.Bytes, wide.Bytes) << "radar drawn from the source at " << angle;
+    }
   }
   for (int kind = 0; kind <= 7; ++kind) {
     const auto calls = BandCalls(kind, 13, W, H, {200, 30});
