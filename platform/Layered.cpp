@@ -15,6 +15,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace platform {
 
@@ -124,6 +125,7 @@ public:
     Layered = true;
     Count = 0;
     Frame = QImage();
+    FComposed = false;
     Flags = 0;
     FOpaque = !CompositorRunning();
     if (FWindow) {
@@ -134,12 +136,15 @@ public:
   }
 
   void Push(const QPoint& origin, const QImage& frame, int flags) {
+    // The picture shown until now, held only while the new one is composed.
+    const QImage previous = std::exchange(Frame, QImage());
+    const bool likePrevious = FComposed && flags == Flags && origin == Origin;
     KeepFrame(frame);
     Flags = flags;
     Origin = origin;
     ++Count;
     if (FOpaque) {
-      ShowOpaque();
+      ShowOpaque(likePrevious ? previous : QImage());
       return;
     }
     if (!FSurface) FSurface = new TLayerSurface;
@@ -217,11 +222,14 @@ private:
       else if (FBackdrop.format() != QImage::Format_RGB32) FBackdrop.convertTo(QImage::Format_RGB32);
     }
     FBackdropOrigin = r.topLeft();
+    FComposed = false;
     if (Count == 0) Shape(kNothing);
   }
 
-  // The picture opaque, in the window's own place and shape.
-  void ShowOpaque() {
+  // The picture opaque, in the window's own place and shape. `previous`:
+  // the picture composed last, when it was pushed with the same flags and
+  // origin over the same backdrop (its rows that recur need no blending).
+  void ShowOpaque(const QImage& previous) {
     if (!FWindow) return;
     const QRect rect(Origin, Frame.size());
     QImage behind;
@@ -233,7 +241,8 @@ private:
     }
     if (!FPicture) FPicture = new TLayerPicture(FWindow);
     FPicture->ReleasePicture();  // the new picture goes into the same memory
-    ComposeOpaque(Frame, Flags, behind, FShown);
+    ComposeOpaque(Frame, Flags, behind, FShown, previous);
+    FComposed = true;
     const QPoint at = Origin - FWindow->geometry().topLeft();
     // Where the picture stays in place only the rows that changed are
     // painted again: most frames of an effect change a few bands.
@@ -266,6 +275,7 @@ private:
   QImage FBackdrop;
   QPoint FBackdropOrigin;
   TOpaqueFrame FShown;
+  bool FComposed = false;  // FShown holds Frame over the present backdrop
   QRegion FSavedMask;
   bool FShaped = false;
 };

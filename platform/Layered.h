@@ -71,14 +71,18 @@ struct TOpaqueFrame {
   QImage Image;  // Format_RGB32
   QRegion Shape;
   // The rows that may differ from what the picture held before: every row
-  // blended pixel by pixel, every other row only when it differs, and all
-  // of it when the picture is new.
+  // blended pixel by pixel (but for one blended from the same pixels last
+  // time, see below), every other row only when it differs, and all of it
+  // when the picture is new.
   QRegion Changed;
 };
 TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop);
 // The same into `out`, whose picture's memory is used again when it has the
 // size and no one else holds it; a row copied whole (all seen or none) that
-// comes out as it was is not written again.
-void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out);
+// comes out as it was is not written again. `previous`, when given, is the
+// picture `out` was composed from last, with the same flags and backdrop: a
+// row the same in both comes out as it was and is not composed again.
+void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out,
+                   const QImage& previous = QImage());
 
 }  // namespace platform

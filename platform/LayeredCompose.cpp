@@ -257,7 +257,8 @@ TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdro
   return out;
 }
 
-void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out) {
+void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out,
+                   const QImage& previous) {
   out.Shape = QRegion();
   out.Changed = QRegion();
   if (frame.isNull() || frame.depth() != 32) {
@@ -270,6 +271,11 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
       out.Image.size() == source.size() && out.Image.format() == QImage::Format_RGB32 && out.Image.isDetached();
   if (!again) out.Image = NewPicture(source.width(), source.height(), QImage::Format_RGB32);
   TChangedRows changed(w, again);
+  // The rows of the picture composed last, when what `out` holds came from
+  // it (a picture in the same memory may have been drawn over since).
+  const bool fromPrevious = again && previous.size() == source.size() && previous.format() == source.format() &&
+                            previous.constBits() != source.constBits();
+  const std::size_t rowBytes = std::size_t(w) * sizeof(QRgb);
   BeforeVectorLoops();
   if (flags & ULW_OPAQUE) {
     // The colours as they are, every pixel shown.
@@ -293,6 +299,8 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
       changed.Put(y, in, shown);
     } else if (runs.empty() && b) {
       changed.Put(y, b, shown);  // nothing of the row is seen
+    } else if (fromPrevious && std::memcmp(in, previous.constScanLine(y), rowBytes) == 0) {
+      // Composed from the same pixels last time: it stands as it is.
     } else {
       QRgb* const o = shown;
       // Outside the runs what is behind, or black; inside them each pixel

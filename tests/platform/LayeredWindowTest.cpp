@@ -200,13 +200,21 @@ TEST(LayeredWindow, OpaqueCompositionGivesThePlainPerPixelResultForAnyPicture) {
     for (const int y : {3, 5, 7})
       reinterpret_cast<QRgb*>(next.scanLine(y))[w - 1] = (out.Image.pixel(w - 1, y) ^ 0x00FFFFFFu) | 0xFF000000u;
     const QImage before = out.Image.copy();
-    ComposeOpaque(next, ULW_ALPHA, behind, out);
+    // Told the picture it was composed from: the rows the same in both stand
+    // as they are, the others come out as always.
+    ComposeOpaque(next, ULW_ALPHA, behind, out, frame);
     for (int y = 0; y < h; ++y) {
       if (std::memcmp(before.constScanLine(y), out.Image.constScanLine(y), std::size_t(w) * 4) != 0) {
         EXPECT_TRUE(out.Changed.contains(row(y))) << "width " << w << " row " << y;
       }
+      const auto* in = reinterpret_cast<const QRgb*>(next.constScanLine(y));
+      const auto* b = reinterpret_cast<const QRgb*>(behind.constScanLine(y));
+      const auto* o = reinterpret_cast<const QRgb*>(out.Image.constScanLine(y));
+      for (int x = 0; x < w; ++x)
+        ASSERT_EQ(o[x], ComposedPixel(in[x], b + x)) << "width " << w << " at " << x << "," << y << " after the first";
     }
     EXPECT_TRUE(out.Changed.contains(row(5)) && !out.Changed.intersects(row(0))) << "width " << w;
+    EXPECT_FALSE(out.Changed.intersects(row(2)) || out.Changed.intersects(row(4))) << "width " << w;
     ComposeOpaque(frame, ULW_OPAQUE, behind, out);
     for (int y = 0; y < h; ++y) {
       const auto* in = reinterpret_cast<const QRgb*>(frame.constScanLine(y));
@@ -249,6 +257,15 @@ TEST(LayeredWindow, WithoutACompositorTheWindowShowsThePictureOpaqueOverWhatWasB
   const QImage shown = window.grab().toImage();
   EXPECT_EQ(shown.pixel(15, 5), Over(frame.pixel(15, 5), desk));
   EXPECT_EQ(shown.pixel(30, 5), qRgb(255, 0, 0));
+  // Shown again over another desktop: the same picture is blended anew.
+  window.hide();
+  const QRgb desk2 = qRgb(200, 60, 10);
+  pal.setColor(QPalette::Window, QColor(desk2));
+  desktop.setPalette(pal);
+  desktop.repaint();
+  window.show();
+  ASSERT_TRUE(UpdateLayeredWindow(&window, window.geometry().topLeft(), frame.copy(), ULW_ALPHA));
+  EXPECT_EQ(window.grab().toImage().pixel(15, 5), Over(frame.pixel(15, 5), desk2));
   // Back to its own painting and shape.
   SetLayered(&window, false);
   EXPECT_EQ(window.mask(), QRegion(0, 0, 40, 19));
