@@ -46,6 +46,8 @@ void TAlphaFXBase::Start() {
   const QSize size = Window->size();
   WorkImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32);
   NextImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32);
+  WorkLines.Forget();
+  NextLines.Forget();
   platform::SetLayered(Window, true);
 
   // The window as it looks now, in its own shape: what lies outside its mask
@@ -86,6 +88,7 @@ void TAlphaFXBase::Start() {
 }
 
 void TAlphaFXBase::RestoreImage() {
+  WorkLines.Forget();
   if (SourceImage.isNull()) return;
   // One block copy; both images have the same size and row length.
   std::memcpy(WorkImage.bits(), SourceImage.constBits(), static_cast<std::size_t>(SourceImage.sizeInBytes()));
@@ -156,6 +159,7 @@ void TAlphaFXBase::UpdateWindow(int flags) {
   if (!Window) return;
   // The pattern gives every pixel its opacity; outside the window's shape
   // nothing is seen at any of them.
+  if ((flags & platform::ULW_ALPHA) && !FOutside.empty()) WorkLines.Forget();
   if (flags & platform::ULW_ALPHA)
     for (const QRect& r : FOutside)
       for (int y = r.top(); y <= r.bottom(); ++y)
@@ -163,7 +167,10 @@ void TAlphaFXBase::UpdateWindow(int flags) {
   platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
   // The window keeps the frame just pushed; the next one is drawn into the
   // other picture (every frame starts from a restored image).
-  if (NextImage.size() == WorkImage.size()) std::swap(WorkImage, NextImage);
+  if (NextImage.size() == WorkImage.size()) {
+    std::swap(WorkImage, NextImage);
+    std::swap(WorkLines, NextLines);
+  }
 }
 
 // --- TAlphaFX ------------------------------------------------------------------------
@@ -227,6 +234,7 @@ TAlphaFXEffect TAlphaFX::KindAt(std::int32_t x) const {
 }
 
 void TAlphaFX::ApplyAlpha(std::int32_t Left, std::int32_t Top, std::int32_t Right, std::int32_t Bottom, int Alpha) {
+  WorkLines.Forget();
   alphafx::ApplyAlpha(WorkPixels(), Left, Top, Right, Bottom, Alpha);
 }
 
@@ -244,6 +252,7 @@ void TAlphaFX::RenderRadar(std::int32_t angle) {
   const alphafx::TPixels work = WorkPixels();
   const alphafx::TPixels source = SourcePixels();
   if (source.Bits) {
+    WorkLines.Forget();
     alphafx::RenderRadar(source, work, FAngleMap, angle, radar);
     return;
   }
@@ -282,7 +291,7 @@ void TAlphaFX::RenderFrame(std::int32_t x, std::int32_t y, std::int32_t angle, s
   const alphafx::TPixels work = WorkPixels();
   const alphafx::TPixels source = SourcePixels();
   if (source.Bits) {
-    alphafx::ApplyLineCalls(source, work, calls, columns);
+    alphafx::ApplyLineCalls(source, work, calls, columns, WorkLines);
     return;
   }
   RestoreImage();

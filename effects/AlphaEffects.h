@@ -81,6 +81,9 @@ public:
   // The picture the next frame is drawn into while the window still shows
   // the last one: pushing a frame swaps the two, so none is copied.
   QImage NextImage;
+  // What the lines of each picture hold of a band frame drawn from
+  // SourceImage (lines that come out the same are not drawn again).
+  alphafx::TLineLevels WorkLines, NextLines;
 
   virtual void Prepare() = 0;
   // Draws the frame into WorkImage from SourceImage: every pixel of

@@ -154,6 +154,12 @@ void CopyBlock(const std::uint8_t* from, int fromStride, std::uint8_t* p, int st
 }  // namespace
 
 void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector<TLineCall>& calls, bool columns) {
+  TLineLevels unknown;
+  ApplyLineCalls(from, image, calls, columns, unknown);
+}
+
+void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector<TLineCall>& calls, bool columns,
+                    TLineLevels& held) {
   const int W = image.Width;
   const int H = image.Height;
   if (W <= 0 || H <= 0) return;
@@ -162,6 +168,7 @@ void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector
   // when several calls cover it) and its final alpha; null = not drawn.
   std::vector<const std::uint8_t*> lut(static_cast<std::size_t>(extent), nullptr);
   std::vector<std::uint8_t> alpha(static_cast<std::size_t>(extent), 0);
+  std::vector<std::int16_t> levels(static_cast<std::size_t>(extent), kLineCopied);
   std::deque<std::array<std::uint8_t, 256>> composed;
   for (const TLineCall& c : calls) {
     const int first = std::max(0, c.First);
@@ -175,21 +182,33 @@ void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector
         auto& table = composed.emplace_back();
         for (int v = 0; v < 256; ++v) table[v] = row[lut[line][v]];
         lut[line] = table.data();
+        levels[line] = kLineUnknown;
       } else {
         lut[line] = row;
+        levels[line] = static_cast<std::int16_t>(level);
       }
       alpha[line] = static_cast<std::uint8_t>(level);
     }
   }
+  // Lines that already hold what they would get are left as they are.
+  const bool apart = from.Bits != image.Bits;
+  std::vector<char> keep(static_cast<std::size_t>(extent), 0);
+  if (apart && held.Columns == columns && held.Levels.size() == levels.size())
+    for (int line = 0; line < extent; ++line)
+      keep[line] = levels[line] != kLineUnknown && levels[line] == held.Levels[line];
+  held.Columns = columns;
+  held.Levels = apart ? std::move(levels) : std::vector<std::int16_t>();
   if (!columns) {
     // Neighbouring rows drawn alike form one block.
     for (int y = 0; y < H;) {
       int end = y + 1;
-      while (end < H && lut[end] == lut[y] && alpha[end] == alpha[y]) ++end;
-      if (lut[y])
-        BlendBlockFrom(from.Row(y), from.Stride, image.Row(y), image.Stride, end - y, W, lut[y], alpha[y]);
-      else
-        CopyBlock(from.Row(y), from.Stride, image.Row(y), image.Stride, end - y, W);
+      while (end < H && lut[end] == lut[y] && alpha[end] == alpha[y] && keep[end] == keep[y]) ++end;
+      if (!keep[y]) {
+        if (lut[y])
+          BlendBlockFrom(from.Row(y), from.Stride, image.Row(y), image.Stride, end - y, W, lut[y], alpha[y]);
+        else
+          CopyBlock(from.Row(y), from.Stride, image.Row(y), image.Stride, end - y, W);
+      }
       y = end;
     }
     return;
@@ -202,6 +221,7 @@ void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector
   };
   std::vector<TRun> runs;
   for (int x = 0; x < W; ++x) {
+    if (keep[x]) continue;
     if (!runs.empty() && runs.back().X + runs.back().Count == x && runs.back().Lut == lut[x] &&
         runs.back().Alpha == alpha[x])
       ++runs.back().Count;

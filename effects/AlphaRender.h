@@ -76,6 +76,24 @@ void ApplyLineCalls(const TPixels& image, const std::vector<TLineCall>& calls, b
 // covers copied as they are. One pass instead of a copy and a drawing.
 void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector<TLineCall>& calls, bool columns);
 
+// What each line (column or row) of a picture holds after ApplyLineCalls
+// from one source: the level it was drawn at, kLineCopied for a line copied
+// as it is, or kLineUnknown (drawn through several calls). Nothing is known
+// while `Levels` is empty; whoever writes the picture otherwise, or draws
+// from another source, forgets it.
+constexpr std::int16_t kLineCopied = 256;
+constexpr std::int16_t kLineUnknown = -1;
+struct TLineLevels {
+  bool Columns = false;
+  std::vector<std::int16_t> Levels;
+  void Forget() { Levels.clear(); }
+};
+// ApplyLineCalls from `from` into `image`, where `held` tells what the
+// lines of `image` hold now: a line that would come out as it is (the same
+// source, the same level) is left alone. `held` then tells what they hold.
+void ApplyLineCalls(const TPixels& from, const TPixels& image, const std::vector<TLineCall>& calls, bool columns,
+                    TLineLevels& held);
+
 // --- Radar ---------------------------------------------------------------------
 
 // AngleTable[i][j] = Round(arctan(j / i) in degrees), row and column 0 are 0.

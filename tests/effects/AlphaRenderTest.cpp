@@ -230,18 +230,26 @@ TEST(ApplyLineCalls, RealBandFramesEqualThePlainRule) {
     for (bool hiding : {false, true})
       for (int passes : {1, 2}) {
         const int span = BandOnColumns(kind) ? W + 16 : H + 16;
+        // As an effect draws its frames: from one source into two pictures
+        // in turn, each remembering what its lines hold.
+        TPicture source(W, H, 5), turns[2] = {TPicture(W, H, 6), TPicture(W, H, 7)};
+        TLineLevels held[2];
         for (int P = 0; P < span * passes; ++P) {
           const auto calls = BandCalls(kind, P % span - 8, W, H, BandLevels(passes, P / span, hiding));
           TPicture fast(W, H, static_cast<unsigned>(P));
-          TPicture plain = fast;
+          TPicture plain = fast, plainFromSource = source;
           ApplyLineCalls(fast.View(), calls, BandOnColumns(kind));
           for (const TLineCall& c : calls) {
-            if (BandOnColumns(kind))
-              ApplyAlpha(plain.View(), c.First, 0, c.Last, H - 1, c.Alpha);
-            else
-              ApplyAlpha(plain.View(), 0, c.First, W - 1, c.Last, c.Alpha);
+            for (TPicture* pic : {&plain, &plainFromSource}) {
+              if (BandOnColumns(kind))
+                ApplyAlpha(pic->View(), c.First, 0, c.Last, H - 1, c.Alpha);
+              else
+                ApplyAlpha(pic->View(), 0, c.First, W - 1, c.Last, c.Alpha);
+            }
           }
           ASSERT_EQ(fast.Bytes, plain.Bytes) << "kind " << kind << " P " << P;
+          ApplyLineCalls(source.View(), turns[P % 2].View(), calls, BandOnColumns(kind), held[P % 2]);
+          ASSERT_EQ(turns[P % 2].Bytes, plainFromSource.Bytes) << "in turn, kind " << kind << " P " << P;
         }
       }
 }
