@@ -166,7 +166,7 @@ void TAlphaFXBase::UpdateWindow(int flags) {
         std::memset(WorkImage.scanLine(y) + 4 * r.left(), 0, static_cast<std::size_t>(r.width()) * 4);
   platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
   // The window keeps the frame just pushed; the next one is drawn into the
-  // other picture (every frame starts from a restored image).
+  // other picture.
   if (NextImage.size() == WorkImage.size()) {
     std::swap(WorkImage, NextImage);
     std::swap(WorkLines, NextLines);

@@ -86,8 +86,8 @@ public:
   alphafx::TLineLevels WorkLines, NextLines;
 
   virtual void Prepare() = 0;
-  // Draws the frame into WorkImage from SourceImage: every pixel of
-  // WorkImage is written (it holds an older frame until then).
+  // Makes WorkImage the frame, drawn from SourceImage (WorkImage holds an
+  // older frame until then).
   virtual void RenderFrame(std::int32_t X, std::int32_t Y, std::int32_t Angle, std::int32_t Alpha) = 0;
   virtual void Finish();
 
