@@ -164,7 +164,28 @@ void TAlphaFXBase::UpdateWindow(int flags) {
     for (const QRect& r : FOutside)
       for (int y = r.top(); y <= r.bottom(); ++y)
         std::memset(WorkImage.scanLine(y) + 4 * r.left(), 0, static_cast<std::size_t>(r.width()) * 4);
-  platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
+  // Rows drawn at the levels of the frame shown now are the same in both:
+  // the window is told where the new frame may differ.
+  const std::vector<std::int16_t>& now = WorkLines.Levels;
+  const std::vector<std::int16_t>& shown = NextLines.Levels;
+  if ((flags & platform::ULW_ALPHA) && !now.empty() && now.size() == shown.size() && !WorkLines.Columns &&
+      !NextLines.Columns) {
+    QRegion differs;
+    const int w = WorkImage.width();
+    for (int y = 0; y < int(now.size());) {
+      if (now[y] == shown[y] && now[y] != alphafx::kLineUnknown) {
+        ++y;
+        continue;
+      }
+      int end = y + 1;
+      while (end < int(now.size()) && (now[end] != shown[end] || now[end] == alphafx::kLineUnknown)) ++end;
+      differs += QRect(0, y, w, end - y);
+      y = end;
+    }
+    platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags, differs);
+  } else {
+    platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags);
+  }
   // The window keeps the frame just pushed; the next one is drawn into the
   // other picture.
   if (NextImage.size() == WorkImage.size()) {

@@ -135,7 +135,9 @@ public:
     AskForBackdrop();
   }
 
-  void Push(const QPoint& origin, const QImage& frame, int flags) {
+  // `differs`, when given: where the picture may differ from the one pushed
+  // before it.
+  void Push(const QPoint& origin, const QImage& frame, int flags, const QRegion* differs = nullptr) {
     // The picture shown until now, held only while the new one is composed.
     const QImage previous = std::exchange(Frame, QImage());
     const bool likePrevious = FComposed && flags == Flags && origin == Origin;
@@ -144,7 +146,7 @@ public:
     Origin = origin;
     ++Count;
     if (FOpaque) {
-      ShowOpaque(likePrevious ? previous : QImage());
+      ShowOpaque(likePrevious ? previous : QImage(), likePrevious ? differs : nullptr);
       return;
     }
     if (!FSurface) FSurface = new TLayerSurface;
@@ -229,7 +231,7 @@ private:
   // The picture opaque, in the window's own place and shape. `previous`:
   // the picture composed last, when it was pushed with the same flags and
   // origin over the same backdrop (its rows that recur need no blending).
-  void ShowOpaque(const QImage& previous) {
+  void ShowOpaque(const QImage& previous, const QRegion* differs) {
     if (!FWindow) return;
     const QRect rect(Origin, Frame.size());
     QImage behind;
@@ -241,7 +243,7 @@ private:
     }
     if (!FPicture) FPicture = new TLayerPicture(FWindow);
     FPicture->ReleasePicture();  // the new picture goes into the same memory
-    ComposeOpaque(Frame, Flags, behind, FShown, previous);
+    ComposeOpaque(Frame, Flags, behind, FShown, previous, differs);
     FComposed = true;
     const QPoint at = Origin - FWindow->geometry().topLeft();
     // Where the picture stays in place only the rows that changed are
@@ -303,12 +305,23 @@ bool IsLayered(const QWidget* window) {
   return state && state->Layered;
 }
 
-bool UpdateLayeredWindow(QWidget* window, const QPoint& origin, const QImage& image, int flags) {
+namespace {
+bool Update(QWidget* window, const QPoint& origin, const QImage& image, int flags, const QRegion* differs) {
   TLayerState* state = StateOf(window);
   if (!state || !state->Layered || image.isNull() || image.depth() != 32) return false;
   if (!(flags & (ULW_ALPHA | ULW_OPAQUE))) return false;
-  state->Push(origin, image, flags);
+  state->Push(origin, image, flags, differs);
   return true;
+}
+}  // namespace
+
+bool UpdateLayeredWindow(QWidget* window, const QPoint& origin, const QImage& image, int flags) {
+  return Update(window, origin, image, flags, nullptr);
+}
+
+bool UpdateLayeredWindow(QWidget* window, const QPoint& origin, const QImage& image, int flags,
+                         const QRegion& differs) {
+  return Update(window, origin, image, flags, &differs);
 }
 
 QImage LayeredFrame(const QWidget* window) {

@@ -42,6 +42,11 @@ bool IsLayered(const QWidget* window);
 // false (and does nothing) when the window is null or not layered, the
 // picture is not 32-bit, or the flags name neither ULW_ALPHA nor ULW_OPAQUE.
 bool UpdateLayeredWindow(QWidget* window, const QPoint& origin, const QImage& image, int flags);
+// The same, told where the picture may differ from the one pushed before it
+// (at the same origin, with the same flags): elsewhere it is the same, and
+// what the window shows there stands as it is.
+bool UpdateLayeredWindow(QWidget* window, const QPoint& origin, const QImage& image, int flags,
+                         const QRegion& differs);
 
 // The last picture pushed to the window, its flags and its origin: what the
 // user sees of a layered window. They stay readable after the layered state
@@ -81,8 +86,10 @@ TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdro
 // size and no one else holds it; a row copied whole (all seen or none) that
 // comes out as it was is not written again. `previous`, when given, is the
 // picture `out` was composed from last, with the same flags and backdrop: a
-// row the same in both comes out as it was and is not composed again.
+// row the same in both comes out as it was and is not composed again; with
+// `differs` as well, the rows outside it are known to be the same and are
+// not even read.
 void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out,
-                   const QImage& previous = QImage());
+                   const QImage& previous = QImage(), const QRegion* differs = nullptr);
 
 }  // namespace platform

@@ -258,8 +258,8 @@ TOpaqueFrame ComposeOpaque(const QImage& frame, int flags, const QImage& backdro
 }
 
 void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaqueFrame& out,
-                   const QImage& previous) {
-  out.Shape = QRegion();
+                   const QImage& previous, const QRegion* differs) {
+  const QRegion shapeBefore = std::exchange(out.Shape, QRegion());
   out.Changed = QRegion();
   if (frame.isNull() || frame.depth() != 32) {
     out.Image = QImage();
@@ -276,6 +276,13 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
   const bool fromPrevious = again && previous.size() == source.size() && previous.format() == source.format() &&
                             previous.constBits() != source.constBits();
   const std::size_t rowBytes = std::size_t(w) * sizeof(QRgb);
+  // The rows that may differ from the previous picture, when told.
+  std::vector<char> maybeOther;
+  if (fromPrevious && differs) {
+    maybeOther.assign(std::size_t(source.height()), 0);
+    for (const QRect& r : *differs)
+      for (int y = std::max(0, r.top()); y <= std::min(source.height() - 1, r.bottom()); ++y) maybeOther[y] = 1;
+  }
   BeforeVectorLoops();
   if (flags & ULW_OPAQUE) {
     // The colours as they are, every pixel shown.
@@ -291,7 +298,17 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
   const QImage back = behind ? backdrop.convertToFormat(QImage::Format_RGB32) : QImage();
   TShapeBuilder shape;
   TRuns runs;
+  QRegion keptShape;  // the shape of the rows known to be as before
   for (int y = 0; y < source.height(); ++y) {
+    if (!maybeOther.empty() && !maybeOther[y]) {
+      int end = y + 1;
+      while (end < source.height() && !maybeOther[end]) ++end;
+      keptShape += shapeBefore.intersected(QRect(0, y, w, end - y));
+      runs.clear();
+      for (; y < end; ++y) shape.Row(y, runs);
+      --y;
+      continue;
+    }
     const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
     const auto* b = behind ? reinterpret_cast<const QRgb*>(back.constScanLine(y)) : nullptr;
     auto* const shown = reinterpret_cast<QRgb*>(out.Image.scanLine(y));
@@ -321,7 +338,7 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
     }
     shape.Row(y, runs);
   }
-  out.Shape = shape.Region();
+  out.Shape = keptShape.isEmpty() ? shape.Region() : shape.Region() + keptShape;
   out.Changed = changed.Region();
 }
 

@@ -5,8 +5,10 @@
 #include "platform/Forms.h"
 #include "platform/Layered.h"
 #include "platform/Platform.h"
+#include "tests/common/Compositor.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -203,6 +205,27 @@ TEST_F(AlphaEngine, RadarCaseOfAHidingSweepAtNinetyDegrees) {
       ExpectLevel(frame, x, y, v);
       if (HasFailure()) return;
     }
+}
+
+TEST_F(AlphaEngine, WithoutACompositorEachFrameShowsAsIfComposedAlone) {
+  // Frame after frame the window shows only what changed; what it shows
+  // must still be each frame composed on its own, in colours and in shape.
+  WithoutCompositor none;
+  for (const TAlphaFXEffect kind : {afxDoubleInwardsVertical, afxDoubleOutwardsHorizontal, afxTopBottom}) {
+    Window = MakeWindow();
+    auto fx = Make(afxCustom, 2, 1000, false, MakeCustomEffect({kind, afxDoubleOutwardsVertical}));
+    for (int elapsed = 0; elapsed <= 1000; elapsed += 7) {
+      StepAt(*fx, static_cast<std::uint32_t>(elapsed));
+      const platform::TOpaqueFrame alone = platform::ComposeOpaque(Shown(), platform::ULW_ALPHA, QImage());
+      QWidget* layer = platform::LayerWidget(Window.get());
+      ASSERT_NE(layer, nullptr);
+      QImage seen(layer->size(), QImage::Format_RGB32);
+      layer->render(&seen);
+      ASSERT_EQ(seen, alone.Image) << "kind " << int(kind) << " at " << elapsed << " ms";
+      ASSERT_EQ(Window->mask(), alone.Shape.isEmpty() ? QRegion(-1, -1, 1, 1) : alone.Shape)
+          << "kind " << int(kind) << " at " << elapsed << " ms";
+    }
+  }
 }
 
 TEST_F(AlphaEngine, FinishedOnlyOnceTheElapsedTimeExceedsTheDuration) {
