@@ -170,16 +170,17 @@ void TAlphaFXBase::UpdateWindow(int flags) {
   const std::vector<std::int16_t>& shown = NextLines.Levels;
   if ((flags & platform::ULW_ALPHA) && !now.empty() && now.size() == shown.size() && !WorkLines.Columns &&
       !NextLines.Columns) {
+    auto same = [&](int y) { return now[y] == shown[y] && now[y] != alphafx::kLineUnknown; };
+    const int rows = int(now.size());
     QRegion differs;
-    const int w = WorkImage.width();
-    for (int y = 0; y < int(now.size());) {
-      if (now[y] == shown[y] && now[y] != alphafx::kLineUnknown) {
+    for (int y = 0; y < rows;) {
+      if (same(y)) {
         ++y;
         continue;
       }
       int end = y + 1;
-      while (end < int(now.size()) && (now[end] != shown[end] || now[end] == alphafx::kLineUnknown)) ++end;
-      differs += QRect(0, y, w, end - y);
+      while (end < rows && !same(end)) ++end;
+      differs += QRect(0, y, WorkImage.width(), end - y);
       y = end;
     }
     platform::UpdateLayeredWindow(Window, WindowOrigin, WorkImage, flags, differs);

@@ -301,12 +301,14 @@ void ComposeOpaque(const QImage& frame, int flags, const QImage& backdrop, TOpaq
   QRegion keptShape;  // the shape of the rows known to be as before
   for (int y = 0; y < source.height(); ++y) {
     if (!maybeOther.empty() && !maybeOther[y]) {
-      int end = y + 1;
-      while (end < source.height() && !maybeOther[end]) ++end;
-      keptShape += shapeBefore.intersected(QRect(0, y, w, end - y));
+      // As before: the row's pixels stand, its part of the shape is kept.
+      if (y == 0 || maybeOther[y - 1]) {
+        int end = y + 1;
+        while (end < source.height() && !maybeOther[end]) ++end;
+        keptShape += shapeBefore.intersected(QRect(0, y, w, end - y));
+      }
       runs.clear();
-      for (; y < end; ++y) shape.Row(y, runs);
-      --y;
+      shape.Row(y, runs);
       continue;
     }
     const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
