@@ -44,10 +44,13 @@ void TAlphaFXBase::Start() {
   }
   // The whole window: its skinned frame as well as its client area.
   const QSize size = Window->size();
-  WorkImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32);
-  NextImage = platform::NewPicture(size.width(), size.height(), QImage::Format_ARGB32);
-  WorkLines.Forget();
-  NextLines.Forget();
+  // Both start as nothing but zeros, which is what a band frame's line at
+  // level 0 holds: those lines of the first frames are not written at all
+  // (the first frame of a fade-in is nearly all of them).
+  WorkImage = platform::NewClearPicture(size.width(), size.height(), QImage::Format_ARGB32);
+  NextImage = platform::NewClearPicture(size.width(), size.height(), QImage::Format_ARGB32);
+  WorkLines.HoldNothing(WorkImage.height());
+  NextLines.HoldNothing(NextImage.height());
   platform::SetLayered(Window, true);
 
   // The window as it looks now, in its own shape: what lies outside its mask

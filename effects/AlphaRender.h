@@ -6,6 +6,7 @@
 // One rule holds everywhere: a pixel drawn at opacity level L gets
 // blue, green and red := AlphaMulTable[L][channel] and alpha := L (colours
 // premultiplied by the level). No colour is ever multiplied any other way.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -87,6 +88,12 @@ struct TLineLevels {
   bool Columns = false;
   std::vector<std::int16_t> Levels;
   void Forget() { Levels.clear(); }
+  // What a picture of nothing but zeros holds, whatever the source: each of
+  // its `rows` rows drawn at level 0.
+  void HoldNothing(int rows) {
+    Columns = false;
+    Levels.assign(static_cast<std::size_t>(std::max(0, rows)), 0);
+  }
 };
 // ApplyLineCalls from `from` into `image`, where `held` tells what the
 // lines of `image` hold now: a line that would come out as it is (the same

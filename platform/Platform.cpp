@@ -9,6 +9,9 @@
 #include <QStyle>
 #include <QWidget>
 #include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <utility>
 
 #include <fontconfig/fontconfig.h>
@@ -167,19 +170,71 @@ QPixmap StockIcon(TStockIcon icon, int size) {
 }  // namespace platform
 
 namespace platform {
+namespace {
+#if defined(__linux__)
+std::uintptr_t PageSize() {
+  static const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+  return page;
+}
+
+// Populating writable pages takes one call for the whole range instead of a
+// fault for each page (Linux 5.14 and later; older ones refuse, harmlessly).
+void PopulateForWriting(uchar* bits, qsizetype size) {
+  constexpr int kPopulateWrite = 23;  // MADV_POPULATE_WRITE
+  const std::uintptr_t page = PageSize();
+  if (size < qsizetype(4 * page)) return;
+  const auto begin = (reinterpret_cast<std::uintptr_t>(bits) + page - 1) & ~(page - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(bits) + std::uintptr_t(size)) & ~(page - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, kPopulateWrite);
+}
+
+// Memory mapped for one picture, given back with it.
+struct TPictureMapping {
+  void* Address;
+  std::size_t Length;
+};
+void UnmapPicture(void* info) {
+  auto* mapping = static_cast<TPictureMapping*>(info);
+  munmap(mapping->Address, mapping->Length);
+  delete mapping;
+}
+#endif
+}  // namespace
+
 QImage NewPicture(int width, int height, QImage::Format format) {
   QImage picture(width, height, format);
 #if defined(__linux__)
-  // Populating writable pages takes one call for the whole range instead of
-  // a fault for each page (Linux 5.14 and later; older ones refuse, harmlessly).
-  constexpr int kPopulateWrite = 23;  // MADV_POPULATE_WRITE
-  static const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
-  if (!picture.isNull() && picture.sizeInBytes() >= qsizetype(4 * page)) {
-    const auto begin = (reinterpret_cast<std::uintptr_t>(picture.bits()) + page - 1) & ~(page - 1);
-    const auto end = (reinterpret_cast<std::uintptr_t>(picture.bits()) + std::uintptr_t(picture.sizeInBytes())) & ~(page - 1);
-    if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, kPopulateWrite);
+  if (!picture.isNull()) PopulateForWriting(picture.bits(), picture.sizeInBytes());
+#endif
+  return picture;
+}
+
+QImage NewClearPicture(int width, int height, QImage::Format format) {
+#if defined(__linux__)
+  // Rows as QImage lays them out: whole 32-bit words each.
+  const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+  if (width > 0 && height > 0 && depth > 0 && format != QImage::Format_Invalid) {
+    const qint64 bytesPerLine = (qint64(width) * depth + 31) / 32 * 4;
+    const qint64 bytes = bytesPerLine * height;
+    // Small pictures are not worth a mapping of their own.
+    if (bytesPerLine <= std::numeric_limits<int>::max() && bytes >= qint64(16 * PageSize())) {
+      void* address = mmap(nullptr, std::size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+      if (address != MAP_FAILED) {
+        auto* mapping = new TPictureMapping{address, std::size_t(bytes)};
+        QImage picture(static_cast<uchar*>(address), width, height, qsizetype(bytesPerLine), format, &UnmapPicture,
+                       mapping);
+        if (picture.isNull()) {  // Qt refused it, and did not take the memory
+          UnmapPicture(mapping);
+          return {};
+        }
+        PopulateForWriting(static_cast<uchar*>(address), qsizetype(bytes));
+        return picture;
+      }
+    }
   }
 #endif
+  QImage picture = NewPicture(width, height, format);
+  if (!picture.isNull()) std::memset(picture.bits(), 0, std::size_t(picture.sizeInBytes()));
   return picture;
 }
 

@@ -53,6 +53,11 @@ void ReleaseFreedMemory();
 // page costs many times more than writing it. Where the system cannot, it is
 // an ordinary new picture.
 QImage NewPicture(int width, int height, QImage::Format format);
+// A new picture whose every byte is zero (transparent black where the format
+// has alpha) and which costs nothing until it is drawn into: on Linux its
+// memory comes zero-filled from the system, and a page nobody writes is
+// never touched. Elsewhere it is a new picture cleared byte by byte.
+QImage NewClearPicture(int width, int height, QImage::Format format);
 
 // --- Fonts ------------------------------------------------------------------
 // Reads the system's font configuration, which Qt's font database then finds

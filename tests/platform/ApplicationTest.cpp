@@ -175,6 +175,34 @@ TEST(SystemServices, ProgramFolderEndsWithASeparator) {
   EXPECT_NE(platform::ProgramFolder(), QStringLiteral("/tmp/x/"));
 }
 
+TEST(SystemServices, ClearPicturesHoldZerosInTheUsualLayout) {
+  // Small ones and ones large enough for memory of their own, in the
+  // formats the program draws with; the effects rely on every byte being
+  // zero and on rows laid out as any other picture's.
+  const QSize sizes[] = {{7, 3}, {525, 373}, {301, 1000}};
+  const QImage::Format formats[] = {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
+                                    QImage::Format_RGB32, QImage::Format_Grayscale8};
+  for (const QSize& size : sizes) {
+    for (const QImage::Format format : formats) {
+      QImage picture = platform::NewClearPicture(size.width(), size.height(), format);
+      const QImage usual(size, format);
+      ASSERT_EQ(picture.size(), size);
+      ASSERT_EQ(picture.format(), format);
+      ASSERT_EQ(picture.bytesPerLine(), usual.bytesPerLine());
+      ASSERT_EQ(picture.sizeInBytes(), usual.sizeInBytes());
+      const uchar* bytes = picture.constBits();
+      EXPECT_TRUE(std::all_of(bytes, bytes + picture.sizeInBytes(), [](uchar b) { return b == 0; }))
+          << size.width() << "x" << size.height() << " format " << int(format);
+      // Written in place; a copy taken before keeps what it had.
+      const QImage before = picture;
+      picture.bits()[picture.sizeInBytes() - 1] = 0x5A;
+      EXPECT_EQ(picture.constBits()[picture.sizeInBytes() - 1], 0x5A);
+      EXPECT_EQ(before.constBits()[before.sizeInBytes() - 1], 0);
+    }
+  }
+  EXPECT_TRUE(platform::NewClearPicture(0, 5, QImage::Format_ARGB32).isNull());
+}
+
 TEST(SystemServices, AfterNextPaintWaitsForTheWindowOnScreen) {
   struct TPainted : QWidget {
     std::vector<std::string>* Order = nullptr;
