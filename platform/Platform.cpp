@@ -227,7 +227,8 @@ QImage NewClearPicture(int width, int height, QImage::Format format) {
           UnmapPicture(mapping);
           return {};
         }
-        PopulateForWriting(static_cast<uchar*>(address), qsizetype(bytes));
+        // Not populated: its pages are made as they are first written, and
+        // one never written is never made.
         return picture;
       }
     }
