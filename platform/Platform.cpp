@@ -227,8 +227,7 @@ QImage NewClearPicture(int width, int height, QImage::Format format) {
           UnmapPicture(mapping);
           return {};
         }
-        // Not populated: its pages are made as they are first written, and
-        // one never written is never made.
+        PopulateForWriting(static_cast<uchar*>(address), qsizetype(bytes));
         return picture;
       }
     }

@@ -54,9 +54,10 @@ void ReleaseFreedMemory();
 // an ordinary new picture.
 QImage NewPicture(int width, int height, QImage::Format format);
 // A new picture whose every byte is zero (transparent black where the format
-// has alpha) and which costs nothing until it is drawn into: on Linux its
-// memory comes zero-filled from the system, and a page nobody writes is
-// never touched. Elsewhere it is a new picture cleared byte by byte.
+// has alpha), made without writing it: on Linux its memory comes zero-filled
+// from the system (made ready in one go, as NewPicture's is), so rows that
+// are to stay zero are never written. Elsewhere it is a new picture cleared
+// byte by byte.
 QImage NewClearPicture(int width, int height, QImage::Format format);
 
 // --- Fonts ------------------------------------------------------------------
