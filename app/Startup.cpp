@@ -57,6 +57,9 @@ std::optional<TStartWork>& StartWorkDone() {
 
 void BeginStartWork() {
   if (gStartWork.valid() || StartWorkDone()) return;
+  // Room for what the windows' making allocates, bit by bit, before the
+  // main window shows (made ready once the first window is on screen).
+  platform::ReserveStartHeap(8u << 20);
   gStartWork = std::async(std::launch::async, [] {
     platform::ReadFontConfiguration();
     return TStartWork{DecodeSplashPicture(), DecodeIconPictures()};
@@ -86,6 +89,10 @@ void SetProgramIdentity() {
 }
 
 void CreateForms() {
+  // Not before: showing the first window may start a helper process (the
+  // accessibility bridge's search for a session bus), and pages made ready
+  // before that would each fault again on their first write after it.
+  platform::AfterNextPaint(nullptr, [] { platform::MakeStartHeapReady(); });
   FormDBtqrZastavka = new TFormDBtqrZastavka;
   Form_Glav_Moment = new TForm_Glav_Moment;
   FormInfTQR = new TFormInfTQR;

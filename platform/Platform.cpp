@@ -8,8 +8,11 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -238,8 +241,44 @@ QImage NewClearPicture(int width, int height, QImage::Format format) {
   return picture;
 }
 
+namespace {
+// The glibc default for both thresholds, which setting either one fixes.
+constexpr int kDefaultThreshold = 128 * 1024;
+std::atomic<bool> gStartHeapKept{false};
+std::atomic<uchar*> gStartHeapBegin{nullptr};
+std::atomic<qsizetype> gStartHeapSize{0};
+}  // namespace
+
+void ReserveStartHeap(std::size_t bytes) {
+#if defined(__GLIBC__) && defined(__linux__)
+  if (bytes == 0 || gStartHeapKept.exchange(true)) return;
+  // A block this large would get a mapping of its own: for a moment it is
+  // taken from the heap instead. Freed, it stays there as free space while
+  // start-up runs (a free top this size would otherwise go back at once).
+  const int size = int(std::min<std::size_t>(bytes, 16u << 20));
+  mallopt(M_MMAP_THRESHOLD, 2 * size);
+  void* block = std::malloc(std::size_t(size));
+  mallopt(M_MMAP_THRESHOLD, kDefaultThreshold);
+  mallopt(M_TRIM_THRESHOLD, 4 * size);
+  if (!block) return;
+  gStartHeapBegin = static_cast<uchar*>(block);
+  gStartHeapSize = size;
+  std::free(block);
+#else
+  (void)bytes;
+#endif
+}
+
+void MakeStartHeapReady() {
+#if defined(__linux__)
+  // Free memory of the process's own heap: written or not, it is its own.
+  if (uchar* begin = gStartHeapBegin.exchange(nullptr)) PopulateForWriting(begin, gStartHeapSize);
+#endif
+}
+
 void ReleaseFreedMemory() {
 #if defined(__GLIBC__)
+  if (gStartHeapKept.exchange(false)) mallopt(M_TRIM_THRESHOLD, kDefaultThreshold);
   malloc_trim(0);
 #endif
 }

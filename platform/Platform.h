@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 // The system services the program needs, on Qt. Nothing here knows about the
 // rest of the program; the locale separators are kept by core/, the library
 // below everything.
@@ -46,8 +47,17 @@ void AfterNextPaint(QWidget* window, std::function<void()> action);
 
 // --- Memory -----------------------------------------------------------------
 // Gives memory the program has freed back to the system (after start-up,
-// whose pictures and buffers are gone once the first windows show).
+// whose pictures and buffers are gone once the first windows show), the
+// start-up heap's unused part included.
 void ReleaseFreedMemory();
+// The start-up heap: start-up makes thousands of small allocations, and each
+// fresh page the heap grows into costs a fault of its own on first touch. The
+// heap is grown by `bytes` at once (on the main thread, before any other
+// thread allocates) and kept grown until ReleaseFreedMemory; MakeStartHeapReady
+// (on any thread, while the main thread goes on) makes its pages ready in one
+// go. Allocations of a picture's size still get mappings of their own.
+void ReserveStartHeap(std::size_t bytes);
+void MakeStartHeapReady();
 // A new picture whose memory is made ready in one go before it is written:
 // on some systems (virtual machines above all) the first touch of each fresh
 // page costs many times more than writing it. Where the system cannot, it is

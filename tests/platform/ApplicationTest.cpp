@@ -16,10 +16,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -202,6 +209,34 @@ TEST(SystemServices, ClearPicturesHoldZerosInTheUsualLayout) {
   }
   EXPECT_TRUE(platform::NewClearPicture(0, 5, QImage::Format_ARGB32).isNull());
 }
+
+// (The sanitizer's allocator keeps a heap of its own.)
+#if defined(__GLIBC__) && defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
+TEST(SystemServices, TheStartHeapIsMadeReadyAndGivenBack) {
+  // Pages of the heap's top that are in memory now.
+  const long page = sysconf(_SC_PAGESIZE);
+  constexpr std::size_t kBytes = 4u << 20;
+  auto resident = [page](const char* end) {
+    const char* begin = end - kBytes + 16 * page;  // clear of the block's edges
+    std::vector<unsigned char> in(std::size_t((end - 16 * page - begin) / page));
+    if (mincore(const_cast<char*>(begin), in.size() * std::size_t(page), in.data()) != 0) return -1.0;
+    return double(std::count_if(in.begin(), in.end(), [](unsigned char c) { return c & 1; })) / double(in.size());
+  };
+  platform::ReserveStartHeap(kBytes);
+  const char* end = static_cast<const char*>(sbrk(0));
+  platform::MakeStartHeapReady();
+  EXPECT_GT(resident(end), 0.9) << "made ready in one go";
+  platform::ReleaseFreedMemory();
+  EXPECT_LT(resident(end), 0.1) << "given back once start-up is over";
+  // And from then on the heap gives back a freed top as it did before.
+  std::vector<void*> blocks;
+  for (std::size_t n = 0; n < kBytes; n += 30000) blocks.push_back(std::malloc(30000));
+  const char* grown = static_cast<const char*>(sbrk(0));
+  for (void* b : blocks) std::memset(b, 1, 30000);
+  for (void* b : blocks) std::free(b);
+  EXPECT_LT(resident(grown), 0.1) << "a freed top is given back at once";
+}
+#endif
 
 TEST(SystemServices, AfterNextPaintWaitsForTheWindowOnScreen) {
   struct TPainted : QWidget {
