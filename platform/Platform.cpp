@@ -260,7 +260,12 @@ void ReserveStartHeap(std::size_t bytes) {
   void* block = std::malloc(std::size_t(size));
   mallopt(M_MMAP_THRESHOLD, kDefaultThreshold);
   mallopt(M_TRIM_THRESHOLD, 4 * size);
-  if (!block) return;
+  // Only memory of the heap itself is made ready later (should the heap not
+  // grow, the block was a mapping, gone again once freed).
+  if (!block || static_cast<char*>(block) + size > static_cast<char*>(sbrk(0))) {
+    std::free(block);
+    return;
+  }
   gStartHeapBegin = static_cast<uchar*>(block);
   gStartHeapSize = size;
   std::free(block);

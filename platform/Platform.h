@@ -1,5 +1,4 @@
 #pragma once
-#include <cstddef>
 // The system services the program needs, on Qt. Nothing here knows about the
 // rest of the program; the locale separators are kept by core/, the library
 // below everything.
@@ -10,6 +9,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 
@@ -54,8 +54,8 @@ void ReleaseFreedMemory();
 // fresh page the heap grows into costs a fault of its own on first touch. The
 // heap is grown by `bytes` at once (on the main thread, before any other
 // thread allocates) and kept grown until ReleaseFreedMemory; MakeStartHeapReady
-// (on any thread, while the main thread goes on) makes its pages ready in one
-// go. Allocations of a picture's size still get mappings of their own.
+// (once, on any thread) makes its pages ready in one go. Allocations of a
+// picture's size still get mappings of their own.
 void ReserveStartHeap(std::size_t bytes);
 void MakeStartHeapReady();
 // A new picture whose memory is made ready in one go before it is written:
