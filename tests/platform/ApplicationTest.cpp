@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -213,28 +215,33 @@ TEST(SystemServices, ClearPicturesHoldZerosInTheUsualLayout) {
 // (The sanitizer's allocator keeps a heap of its own.)
 #if defined(__GLIBC__) && defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
 TEST(SystemServices, TheStartHeapIsMadeReadyAndGivenBack) {
-  // Pages of the heap's top that are in memory now.
+  // The share of the pages between two addresses that are in memory; a
+  // range the heap no longer reaches holds none.
   const long page = sysconf(_SC_PAGESIZE);
-  constexpr std::size_t kBytes = 4u << 20;
-  auto resident = [page](const char* end) {
-    const char* begin = end - kBytes + 16 * page;  // clear of the block's edges
-    std::vector<unsigned char> in(std::size_t((end - 16 * page - begin) / page));
-    if (mincore(const_cast<char*>(begin), in.size() * std::size_t(page), in.data()) != 0) return -1.0;
+  auto resident = [page](const char* from, const char* to) {
+    from += 16 * page;  // clear of the blocks' edges
+    to -= 16 * page;
+    const auto first = reinterpret_cast<std::uintptr_t>(from) & ~std::uintptr_t(page - 1);
+    std::vector<unsigned char> in(std::size_t((reinterpret_cast<std::uintptr_t>(to) - first) / std::uintptr_t(page)));
+    if (mincore(reinterpret_cast<void*>(first), in.size() * std::size_t(page), in.data()) != 0) return 0.0;
     return double(std::count_if(in.begin(), in.end(), [](unsigned char c) { return c & 1; })) / double(in.size());
   };
+  constexpr std::size_t kBytes = 4u << 20;
   platform::ReserveStartHeap(kBytes);
-  const char* end = static_cast<const char*>(sbrk(0));
+  const char* after = static_cast<const char*>(sbrk(0));  // the room lies just below
   platform::MakeStartHeapReady();
-  EXPECT_GT(resident(end), 0.9) << "made ready in one go";
+  EXPECT_GT(resident(after - kBytes, after), 0.9) << "made ready in one go";
   platform::ReleaseFreedMemory();
-  EXPECT_LT(resident(end), 0.1) << "given back once start-up is over";
+  EXPECT_LT(resident(after - kBytes, after), 0.1) << "given back once start-up is over";
   // And from then on the heap gives back a freed top as it did before.
+  const char* low = static_cast<const char*>(sbrk(0));
   std::vector<void*> blocks;
   for (std::size_t n = 0; n < kBytes; n += 30000) blocks.push_back(std::malloc(30000));
-  const char* grown = static_cast<const char*>(sbrk(0));
+  const char* high = static_cast<const char*>(sbrk(0));
+  ASSERT_GT(high - low, std::ptrdiff_t(kBytes / 2));
   for (void* b : blocks) std::memset(b, 1, 30000);
   for (void* b : blocks) std::free(b);
-  EXPECT_LT(resident(grown), 0.1) << "a freed top is given back at once";
+  EXPECT_LT(resident(low, high), 0.1) << "a freed top is given back at once";
 }
 #endif
 
