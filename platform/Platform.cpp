@@ -283,6 +283,8 @@ void MakeStartHeapReady() {
 
 void ReleaseFreedMemory() {
 #if defined(__GLIBC__)
+  // The room goes back with the rest: it is not made ready after this.
+  gStartHeapBegin = nullptr;
   if (gStartHeapKept.exchange(false)) mallopt(M_TRIM_THRESHOLD, kDefaultThreshold);
   malloc_trim(0);
 #endif
