@@ -21,7 +21,6 @@
 #include <QPixmap>
 
 #include <future>
-#include <optional>
 
 const QString kApplicationTitle = QStringLiteral("Моменты затяжки резьбовых соединений по СТБ 1879-2008");
 
@@ -40,52 +39,78 @@ QList<QImage> DecodeIconPictures() {
   return pictures;
 }
 
-struct TStartWork {
-  QImage Splash;
-  QList<QImage> Icons;
-};
-std::future<TStartWork> gStartWork;
-
-// What the start work made, each part handed out once; nothing when it was
-// not begun.
-std::optional<TStartWork>& StartWorkDone() {
-  static std::optional<TStartWork> done;
-  if (!done && gStartWork.valid()) done = gStartWork.get();
-  return done;
-}
+// The start thread's parts: the splash picture as soon as it is decoded, the
+// icon's pictures as the thread's result.
+std::promise<QImage> gSplashDecoded;
+std::future<QImage> gSplash;
+std::future<QList<QImage>> gStartWork;
+// Kept after the thread's result: should the program end before the
+// application object is made, this goes first at exit and lets the thread,
+// which waits for it, end.
+std::promise<void> gApplicationMade;
+bool gStartWorkBegun = false;
+bool gApplicationMadeTold = false;
 }  // namespace
 
 void BeginStartWork() {
-  if (gStartWork.valid() || StartWorkDone()) return;
+  if (gStartWorkBegun) return;
+  gStartWorkBegun = true;
   // Room for what the windows' making allocates, bit by bit, before the
   // main window shows (made ready once the first window is on screen).
   platform::ReserveStartHeap(8u << 20);
-  gStartWork = std::async(std::launch::async, [] {
+  gSplash = gSplashDecoded.get_future();
+  gStartWork = std::async(std::launch::async, [made = gApplicationMade.get_future()]() mutable {
     platform::ReadFontConfiguration();
-    return TStartWork{DecodeSplashPicture(), DecodeIconPictures()};
+    gSplashDecoded.set_value(DecodeSplashPicture());
+    // The splash's fade-in takes three pictures of its size (the frame being
+    // made, the one shown, the window itself) before its first frame.
+    platform::PrepareReadyPictures(kSplashWidth, kSplashHeight, 3);
+    // Qt's list of the system's fonts is shared by every thread: filled
+    // here, it is ready when the first window draws its first text.
+    try {
+      made.get();
+      platform::FillFontList();
+    } catch (const std::future_error&) {
+      // the program ended first
+    }
+    return DecodeIconPictures();
   });
 }
 
+void ApplicationMade() {
+  if (!gStartWork.valid() || gApplicationMadeTold) return;
+  gApplicationMadeTold = true;
+  gApplicationMade.set_value();
+}
+
+void EndStartWork() {
+  if (gStartWork.valid()) gStartWork.wait();
+}
+
 QImage TakeSplashPicture() {
-  std::optional<TStartWork>& done = StartWorkDone();
-  if (done && !done->Splash.isNull()) return std::exchange(done->Splash, QImage());
+  if (gSplash.valid()) {
+    QImage picture = gSplash.get();
+    if (!picture.isNull()) return picture;
+  }
   return DecodeSplashPicture();
 }
 
 void SetProgramIdentity() {
   QCoreApplication::setApplicationName(QStringLiteral(MOMENTY_PROGRAM));
   QGuiApplication::setDesktopFileName(QStringLiteral(MOMENTY_APP_ID));
-  std::optional<TStartWork>& done = StartWorkDone();
-  const QList<QImage> pictures = done && !done->Icons.isEmpty() ? std::exchange(done->Icons, {}) : DecodeIconPictures();
-  // The pictures keep their straight alpha: that is what the window system
-  // takes, so each window's icon goes to it as it is, not converted from
-  // premultiplied pixels and back, every size, each time a window is made.
-  QIcon icon;
-  for (const QImage& picture : pictures) icon.addPixmap(QPixmap::fromImage(picture, Qt::NoFormatConversion));
-  // Handing the window system every size of the icon takes longer than the
-  // splash's first frame: the windows made by then take the icon right after
-  // the first painting, those made later as they are made.
-  platform::AfterNextPaint(nullptr, [icon] { QApplication::setWindowIcon(icon); });
+  // The icon is handed to the window system only once the first window has
+  // been painted (every size of it takes longer than the splash's first
+  // frame): the windows made by then take it then, those made later as they
+  // are made. Its pictures are taken from the start work only then as well.
+  platform::AfterNextPaint(nullptr, [] {
+    const QList<QImage> pictures = gStartWork.valid() ? gStartWork.get() : DecodeIconPictures();
+    // The pictures keep their straight alpha: that is what the window system
+    // takes, so each window's icon goes to it as it is, not converted from
+    // premultiplied pixels and back, every size, each time a window is made.
+    QIcon icon;
+    for (const QImage& picture : pictures) icon.addPixmap(QPixmap::fromImage(picture, Qt::NoFormatConversion));
+    QApplication::setWindowIcon(icon);
+  });
 }
 
 void CreateForms() {

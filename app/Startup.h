@@ -8,10 +8,16 @@ extern const QString kApplicationTitle;
 
 // Begins, on a thread of its own, the work of the first window that needs no
 // application object: reading the font configuration and decoding the splash
-// picture and the program's icon. Called before the application object is
-// made, so that the two go on side by side; without it each is done where it
-// is needed.
+// picture and the program's icon; and, once told that the application object
+// exists, filling Qt's list of the system's fonts. Called before the
+// application object is made, so that the two go on side by side; without it
+// each is done where it is needed.
 void BeginStartWork();
+// Tells the start work that the application object exists (and lives until
+// EndStartWork).
+void ApplicationMade();
+// Waits for the start work to end: before the application object goes.
+void EndStartWork();
 // The splash picture: the one decoded by the start work the first time it is
 // asked for, a freshly decoded one after that (or without the start work).
 QImage TakeSplashPicture();

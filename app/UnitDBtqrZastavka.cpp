@@ -12,7 +12,7 @@ TFormDBtqrZastavka* FormDBtqrZastavka = nullptr;
 
 TFormDBtqrZastavka::TFormDBtqrZastavka(QWidget* parent) : TForm(parent) {
   setObjectName(QStringLiteral("FormDBtqrZastavka"));
-  SetClientSize(525, 373);
+  SetClientSize(kSplashWidth, kSplashHeight);
   // The hourglass is set right after the first frame is drawn: loading the
   // cursor theme's animated hourglass takes longer than drawing that frame.
   platform::AfterNextPaint(this, [this] { setCursor(Qt::WaitCursor); });
@@ -28,7 +28,7 @@ TFormDBtqrZastavka::TFormDBtqrZastavka(QWidget* parent) : TForm(parent) {
 
   Image1 = new TImage(Client());
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->SetBounds(0, 0, 525, 373);
+  Image1->SetBounds(0, 0, kSplashWidth, kSplashHeight);
   Image1->Stretch = true;
   Image1->SetPicture(TakeSplashPicture());
 

@@ -5,6 +5,10 @@
 
 #include <QTimer>
 
+// The splash's size, frame and all (it has none).
+inline constexpr int kSplashWidth = 525;
+inline constexpr int kSplashHeight = 373;
+
 class TFormDBtqrZastavka : public TForm {
   Q_OBJECT
 public:

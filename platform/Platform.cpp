@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
@@ -15,7 +16,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <mutex>
 #include <utility>
+#include <vector>
 
 #include <fontconfig/fontconfig.h>
 
@@ -201,10 +204,82 @@ void UnmapPicture(void* info) {
   munmap(mapping->Address, mapping->Length);
   delete mapping;
 }
+
+// Mappings made ready ahead for pictures of one size (PrepareReadyPictures).
+struct TReadyPictures {
+  std::mutex Lock;
+  std::size_t Length = 0;
+  std::vector<void*> Blocks;
+};
+TReadyPictures& ReadyPictures() {
+  static TReadyPictures ready;
+  return ready;
+}
+
+// Rows as QImage lays them out: whole 32-bit words each; 0 when a picture of
+// this size and format cannot be made.
+qint64 BytesPerLine(int width, int height, QImage::Format format) {
+  const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+  if (width <= 0 || height <= 0 || depth <= 0 || format == QImage::Format_Invalid) return 0;
+  const qint64 bytesPerLine = (qint64(width) * depth + 31) / 32 * 4;
+  return bytesPerLine <= std::numeric_limits<int>::max() ? bytesPerLine : 0;
+}
+
+// A picture on memory made ready ahead for its size, if there is such;
+// otherwise a null one.
+QImage ReadyPicture(int width, int height, QImage::Format format) {
+  const qint64 bytesPerLine = BytesPerLine(width, height, format);
+  if (bytesPerLine == 0 || QImage::toPixelFormat(format).bitsPerPixel() != 32) return {};
+  const auto length = std::size_t(bytesPerLine * height);
+  void* address = nullptr;
+  {
+    TReadyPictures& ready = ReadyPictures();
+    std::lock_guard<std::mutex> lock(ready.Lock);
+    if (ready.Length != length || ready.Blocks.empty()) return {};
+    address = ready.Blocks.back();
+    ready.Blocks.pop_back();
+  }
+  auto* mapping = new TPictureMapping{address, length};
+  QImage picture(static_cast<uchar*>(address), width, height, qsizetype(bytesPerLine), format, &UnmapPicture, mapping);
+  if (picture.isNull()) UnmapPicture(mapping);  // Qt refused it, and did not take the memory
+  return picture;
+}
 #endif
 }  // namespace
 
+void PrepareReadyPictures(int width, int height, int count) {
+#if defined(__linux__)
+  const qint64 bytesPerLine = BytesPerLine(width, height, QImage::Format_ARGB32);
+  if (bytesPerLine == 0 || count <= 0) return;
+  const auto length = std::size_t(bytesPerLine * height);
+  TReadyPictures& ready = ReadyPictures();
+  {
+    std::lock_guard<std::mutex> lock(ready.Lock);
+    for (void* address : ready.Blocks) munmap(address, ready.Length);
+    ready.Blocks.clear();
+    ready.Length = length;
+  }
+  // Each is there to be taken as soon as it is ready.
+  for (int i = 0; i < count; ++i) {
+    void* address = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (address == MAP_FAILED) break;
+    PopulateForWriting(static_cast<uchar*>(address), qsizetype(length));
+    std::lock_guard<std::mutex> lock(ready.Lock);
+    if (ready.Length != length) {  // made ready for another size meanwhile
+      munmap(address, length);
+      break;
+    }
+    ready.Blocks.push_back(address);
+  }
+#else
+  (void)width, (void)height, (void)count;
+#endif
+}
+
 QImage NewPicture(int width, int height, QImage::Format format) {
+#if defined(__linux__)
+  if (QImage ready = ReadyPicture(width, height, format); !ready.isNull()) return ready;
+#endif
   QImage picture(width, height, format);
 #if defined(__linux__)
   if (!picture.isNull()) PopulateForWriting(picture.bits(), picture.sizeInBytes());
@@ -214,13 +289,11 @@ QImage NewPicture(int width, int height, QImage::Format format) {
 
 QImage NewClearPicture(int width, int height, QImage::Format format) {
 #if defined(__linux__)
-  // Rows as QImage lays them out: whole 32-bit words each.
-  const int depth = QImage::toPixelFormat(format).bitsPerPixel();
-  if (width > 0 && height > 0 && depth > 0 && format != QImage::Format_Invalid) {
-    const qint64 bytesPerLine = (qint64(width) * depth + 31) / 32 * 4;
+  if (QImage ready = ReadyPicture(width, height, format); !ready.isNull()) return ready;  // zero-filled
+  if (const qint64 bytesPerLine = BytesPerLine(width, height, format)) {
     const qint64 bytes = bytesPerLine * height;
     // Small pictures are not worth a mapping of their own.
-    if (bytesPerLine <= std::numeric_limits<int>::max() && bytes >= qint64(16 * PageSize())) {
+    if (bytes >= qint64(16 * PageSize())) {
       void* address = mmap(nullptr, std::size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
       if (address != MAP_FAILED) {
         auto* mapping = new TPictureMapping{address, std::size_t(bytes)};
@@ -288,6 +361,12 @@ void ReleaseFreedMemory() {
   if (gStartHeapKept.exchange(false)) mallopt(M_TRIM_THRESHOLD, kDefaultThreshold);
   malloc_trim(0);
 #endif
+#if defined(__linux__)
+  TReadyPictures& ready = ReadyPictures();
+  std::lock_guard<std::mutex> lock(ready.Lock);
+  for (void* address : ready.Blocks) munmap(address, ready.Length);
+  ready.Blocks.clear();
+#endif
 }
 
 void ReadFontConfiguration() {
@@ -295,4 +374,6 @@ void ReadFontConfiguration() {
   // on two threads at once is safe as well).
   FcInit();
 }
+
+void FillFontList() { QFontDatabase::families(); }
 }  // namespace platform

@@ -69,12 +69,22 @@ QImage NewPicture(int width, int height, QImage::Format format);
 // are to stay zero are never written. Elsewhere it is a new picture cleared
 // byte by byte.
 QImage NewClearPicture(int width, int height, QImage::Format format);
+// Makes ready, on the calling thread, the memory of `count` pictures of 32
+// bits a pixel and the given size, zero-filled: the next such pictures
+// NewPicture and NewClearPicture make take it instead of making their own
+// ready then (while this runs, they make their own). What is not taken by
+// ReleaseFreedMemory goes back to the system then.
+void PrepareReadyPictures(int width, int height, int count);
 
 // --- Fonts ------------------------------------------------------------------
 // Reads the system's font configuration, which Qt's font database then finds
 // ready. It takes milliseconds and needs no application object, so start-up
 // reads it on a thread of its own.
 void ReadFontConfiguration();
+// Fills Qt's list of the system's fonts, which every thread shares: done on
+// another thread while the first window is being made, it is ready when that
+// window draws its first text. Needs the application object.
+void FillFontList();
 
 // --- Program file -----------------------------------------------------------
 QString ProgramFileName();

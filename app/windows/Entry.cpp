@@ -14,6 +14,7 @@
 extern "C" __attribute__((visibility("default"))) int momenty_windows_main(int argc, char** argv) {
   BeginStartWork();
   TApplication app(argc, argv);
+  ApplicationMade();
   platform::LoadTranslations();
   app.SetTitle(kApplicationTitle);
   SetProgramIdentity();
@@ -21,6 +22,7 @@ extern "C" __attribute__((visibility("default"))) int momenty_windows_main(int a
   InstallAccessibility();
   CreateForms();
   app.Run();
+  EndStartWork();
   DestroyForms();
   return 0;
 }

@@ -191,25 +191,45 @@ TEST(SystemServices, ClearPicturesHoldZerosInTheUsualLayout) {
   const QSize sizes[] = {{7, 3}, {525, 373}, {301, 1000}};
   const QImage::Format formats[] = {QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied,
                                     QImage::Format_RGB32, QImage::Format_Grayscale8};
-  for (const QSize& size : sizes) {
-    for (const QImage::Format format : formats) {
-      QImage picture = platform::NewClearPicture(size.width(), size.height(), format);
-      const QImage usual(size, format);
-      ASSERT_EQ(picture.size(), size);
-      ASSERT_EQ(picture.format(), format);
-      ASSERT_EQ(picture.bytesPerLine(), usual.bytesPerLine());
-      ASSERT_EQ(picture.sizeInBytes(), usual.sizeInBytes());
-      const uchar* bytes = picture.constBits();
-      EXPECT_TRUE(std::all_of(bytes, bytes + picture.sizeInBytes(), [](uchar b) { return b == 0; }))
-          << size.width() << "x" << size.height() << " format " << int(format);
-      // Written in place; a copy taken before keeps what it had.
-      const QImage before = picture;
-      picture.bits()[picture.sizeInBytes() - 1] = 0x5A;
-      EXPECT_EQ(picture.constBits()[picture.sizeInBytes() - 1], 0x5A);
-      EXPECT_EQ(before.constBits()[before.sizeInBytes() - 1], 0);
+  auto check = [&] {
+    for (const QSize& size : sizes) {
+      for (const QImage::Format format : formats) {
+        QImage picture = platform::NewClearPicture(size.width(), size.height(), format);
+        const QImage usual(size, format);
+        ASSERT_EQ(picture.size(), size);
+        ASSERT_EQ(picture.format(), format);
+        ASSERT_EQ(picture.bytesPerLine(), usual.bytesPerLine());
+        ASSERT_EQ(picture.sizeInBytes(), usual.sizeInBytes());
+        const uchar* bytes = picture.constBits();
+        EXPECT_TRUE(std::all_of(bytes, bytes + picture.sizeInBytes(), [](uchar b) { return b == 0; }))
+            << size.width() << "x" << size.height() << " format " << int(format);
+        // Written in place; a copy taken before keeps what it had.
+        const QImage before = picture;
+        picture.bits()[picture.sizeInBytes() - 1] = 0x5A;
+        EXPECT_EQ(picture.constBits()[picture.sizeInBytes() - 1], 0x5A);
+        EXPECT_EQ(before.constBits()[before.sizeInBytes() - 1], 0);
+      }
     }
-  }
+  };
+  check();
+  // Again, with memory for two of the 525 x 373 ones (in a format of 32 bits
+  // a pixel) made ready ahead.
+  platform::PrepareReadyPictures(525, 373, 2);
+  check();
   EXPECT_TRUE(platform::NewClearPicture(0, 5, QImage::Format_ARGB32).isNull());
+
+  // Pictures made while memory is ready, of both kinds, more of them than
+  // there is memory for: each has memory of its own.
+  platform::PrepareReadyPictures(525, 373, 3);
+  std::vector<QImage> pictures;
+  for (int i = 0; i < 5; ++i) {
+    pictures.push_back(i % 2 ? platform::NewPicture(525, 373, QImage::Format_ARGB32)
+                             : platform::NewClearPicture(525, 373, QImage::Format_ARGB32));
+    ASSERT_FALSE(pictures.back().isNull());
+    pictures.back().fill(QColor::fromRgb(i, 0, 0));
+  }
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(qRed(pictures[std::size_t(i)].pixel(524, 372)), i);
+  platform::ReleaseFreedMemory();
 }
 
 // (The sanitizer's allocator keeps a heap of its own.)
