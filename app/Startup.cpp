@@ -65,14 +65,14 @@ void BeginStartWork() {
     // The splash's fade-in takes three pictures of its size (the frame being
     // made, the one shown, the window itself) before its first frame.
     platform::PrepareReadyPictures(kSplashWidth, kSplashHeight, 3);
-    // Qt's list of the system's fonts is shared by every thread: filled
-    // here, it is ready when the first window draws its first text.
     try {
       made.get();
-      platform::FillFontList();
     } catch (const std::future_error&) {
-      // the program ended first
+      return QList<QImage>();  // the program is ending without windows
     }
+    // Qt's list of the system's fonts is shared by every thread: filled
+    // here, it is ready when the first window draws its first text.
+    platform::FillFontList();
     return DecodeIconPictures();
   });
 }
