@@ -61,7 +61,14 @@ void BeginStartWork() {
   gSplash = gSplashDecoded.get_future();
   gStartWork = std::async(std::launch::async, [made = gApplicationMade.get_future()]() mutable {
     platform::ReadFontConfiguration();
-    gSplashDecoded.set_value(DecodeSplashPicture());
+    // The splash waits for this: it gets a picture whatever happens (an
+    // empty one makes it decode its own).
+    QImage splash;
+    try {
+      splash = DecodeSplashPicture();
+    } catch (...) {
+    }
+    gSplashDecoded.set_value(std::move(splash));
     // The splash's fade-in takes three pictures of its size (the frame being
     // made, the one shown, the window itself) before its first frame.
     platform::PrepareReadyPictures(kSplashWidth, kSplashHeight, 3);
