@@ -205,6 +205,25 @@ void UnmapPicture(void* info) {
   delete mapping;
 }
 
+// Fresh memory of its own, zero-filled and made ready; nullptr when the
+// system gives none.
+void* MapReadyMemory(std::size_t length) {
+  void* address = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (address == MAP_FAILED) return nullptr;
+  PopulateForWriting(static_cast<uchar*>(address), qsizetype(length));
+  return address;
+}
+
+// A picture on a mapping, which goes with it. Should Qt refuse it (a null
+// picture), Qt did not take the memory: it goes back at once.
+QImage PictureOnMapping(void* address, std::size_t length, int width, int height, qint64 bytesPerLine,
+                        QImage::Format format) {
+  auto* mapping = new TPictureMapping{address, length};
+  QImage picture(static_cast<uchar*>(address), width, height, qsizetype(bytesPerLine), format, &UnmapPicture, mapping);
+  if (picture.isNull()) UnmapPicture(mapping);
+  return picture;
+}
+
 // Mappings made ready ahead for pictures of one size (PrepareReadyPictures).
 struct TReadyPictures {
   std::mutex Lock;
@@ -214,6 +233,11 @@ struct TReadyPictures {
 TReadyPictures& ReadyPictures() {
   static TReadyPictures ready;
   return ready;
+}
+// Gives back the mappings not taken (the caller holds the lock).
+void DropReadyPictures(TReadyPictures& ready) {
+  for (void* address : ready.Blocks) munmap(address, ready.Length);
+  ready.Blocks.clear();
 }
 
 // Rows as QImage lays them out: whole 32-bit words each; 0 when a picture of
@@ -239,10 +263,7 @@ QImage ReadyPicture(int width, int height, QImage::Format format) {
     address = ready.Blocks.back();
     ready.Blocks.pop_back();
   }
-  auto* mapping = new TPictureMapping{address, length};
-  QImage picture(static_cast<uchar*>(address), width, height, qsizetype(bytesPerLine), format, &UnmapPicture, mapping);
-  if (picture.isNull()) UnmapPicture(mapping);  // Qt refused it, and did not take the memory
-  return picture;
+  return PictureOnMapping(address, length, width, height, bytesPerLine, format);
 }
 #endif
 }  // namespace
@@ -255,15 +276,13 @@ void PrepareReadyPictures(int width, int height, int count) {
   TReadyPictures& ready = ReadyPictures();
   {
     std::lock_guard<std::mutex> lock(ready.Lock);
-    for (void* address : ready.Blocks) munmap(address, ready.Length);
-    ready.Blocks.clear();
+    DropReadyPictures(ready);
     ready.Length = length;
   }
   // Each is there to be taken as soon as it is ready.
   for (int i = 0; i < count; ++i) {
-    void* address = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (address == MAP_FAILED) break;
-    PopulateForWriting(static_cast<uchar*>(address), qsizetype(length));
+    void* address = MapReadyMemory(length);
+    if (!address) break;
     std::lock_guard<std::mutex> lock(ready.Lock);
     if (ready.Length != length) {  // made ready for another size meanwhile
       munmap(address, length);
@@ -294,18 +313,8 @@ QImage NewClearPicture(int width, int height, QImage::Format format) {
     const qint64 bytes = bytesPerLine * height;
     // Small pictures are not worth a mapping of their own.
     if (bytes >= qint64(16 * PageSize())) {
-      void* address = mmap(nullptr, std::size_t(bytes), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-      if (address != MAP_FAILED) {
-        auto* mapping = new TPictureMapping{address, std::size_t(bytes)};
-        QImage picture(static_cast<uchar*>(address), width, height, qsizetype(bytesPerLine), format, &UnmapPicture,
-                       mapping);
-        if (picture.isNull()) {  // Qt refused it, and did not take the memory
-          UnmapPicture(mapping);
-          return {};
-        }
-        PopulateForWriting(static_cast<uchar*>(address), qsizetype(bytes));
-        return picture;
-      }
+      if (void* address = MapReadyMemory(std::size_t(bytes)))
+        return PictureOnMapping(address, std::size_t(bytes), width, height, bytesPerLine, format);
     }
   }
 #endif
@@ -364,8 +373,7 @@ void ReleaseFreedMemory() {
 #if defined(__linux__)
   TReadyPictures& ready = ReadyPictures();
   std::lock_guard<std::mutex> lock(ready.Lock);
-  for (void* address : ready.Blocks) munmap(address, ready.Length);
-  ready.Blocks.clear();
+  DropReadyPictures(ready);
 #endif
 }
 
