@@ -2,7 +2,9 @@
 // The inner loops of the effects: pixels drawn through rows of AlphaMulTable.
 // Where the processor has 64-byte byte permutes (AVX-512 VBMI), a whole row
 // of the table sits in four registers and sixteen pixels are looked up at
-// once; elsewhere one pixel at a time. Both give the same bytes.
+// once. Elsewhere on x86-64 the products of a row are computed, eight pixels
+// at a time (AVX2) or four (SSE2); other lookups, and other processors, go
+// one pixel at a time. All give the same bytes.
 #include <cstdint>
 
 namespace alphafx {
@@ -33,5 +35,8 @@ void BlendAnglesFrom(const std::uint8_t* from, std::uint8_t* p, int count, const
 bool VectorPixelsAvailable();
 void UseVectorPixels(bool use);
 bool VectorPixelsInUse();
+// Chooses the loops by the pixels they draw at once (1, 4, 8 or 16); false,
+// and nothing changed, where this processor does not run them.
+bool UseVectorPixelWidth(int pixels);
 
 }  // namespace alphafx

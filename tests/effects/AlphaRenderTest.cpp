@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <random>
@@ -286,6 +287,52 @@ TEST(PixelLoops, WideAndNarrowGiveTheSameBytesAsTheTable) {
       }
     }
   }
+}
+
+TEST(PixelLoops, EveryWidthThisProcessorRunsGivesTheNarrowBytes) {
+  // Each width against one pixel at a time: blocks through table rows
+  // (computed by the vector loops) and through a composed row (looked up),
+  // drawn in place and from a source, and per-pixel levels, over lengths
+  // that leave every kind of tail.
+  struct TRestore {
+    bool Was = VectorPixelsInUse();
+    ~TRestore() { UseVectorPixels(Was); }
+  } restore;
+  std::array<std::uint8_t, 256> composed{};
+  for (int v = 0; v < 256; ++v) composed[v] = AlphaMulTable[90][AlphaMulTable[200][v]];
+  const int W = 45, H = 3;
+  std::vector<std::uint16_t> angles(W);
+  std::array<std::uint8_t, 360> levelOf{};
+  std::mt19937 rng(5);
+  for (auto& l : levelOf) l = static_cast<std::uint8_t>(rng() % 3 == 0 ? 255 : rng());
+  for (auto& a : angles) a = static_cast<std::uint16_t>(rng() % 360);
+  auto draw = [&](int count, int level) {
+    TPicture in(W, H, static_cast<unsigned>(count * 7 + level)), out(W, H, 3), perPixel = in, angled = in;
+    const std::uint8_t* lut = level < 0 ? composed.data() : AlphaMulTable[level].data();
+    const auto alpha = static_cast<std::uint8_t>(level < 0 ? 77 : level);
+    auto at = [](TPicture& pic, int x, int y) { return pic.View().Row(y) + 4 * x; };
+    BlendBlockFrom(at(in, 1, 0), W * 4, at(out, 1, 0), W * 4, H, count, lut, alpha);
+    BlendBlock(at(in, 0, 0), W * 4, 2, count, lut, alpha);
+    BlendLevels(at(perPixel, 0, 1), count, levelOf.data() + count);
+    BlendAngles(at(angled, 0, 2), count, angles.data(), levelOf.data());
+    return std::vector<std::vector<std::uint8_t>>{in.Bytes, out.Bytes, perPixel.Bytes, angled.Bytes};
+  };
+  int ran = 0;
+  for (int width : {4, 8, 16}) {
+    if (!UseVectorPixelWidth(width)) continue;
+    ++ran;
+    for (int count = 1; count <= W - 1; ++count)
+      for (int level : {-1, 0, 1, 128, 254, 255, count * 5}) {
+        UseVectorPixelWidth(width);
+        const auto wide = draw(count, level);
+        UseVectorPixelWidth(1);
+        ASSERT_EQ(wide, draw(count, level)) << width << " pixels at once, " << count << " pixels, level " << level;
+      }
+  }
+  EXPECT_FALSE(UseVectorPixelWidth(3));
+#if defined(__x86_64__)
+  EXPECT_GE(ran, 1) << "x86-64 always runs the four-pixel loops";
+#endif
 }
 
 TEST(PixelLoops, WholeFramesAreTheSameEitherWay) {
