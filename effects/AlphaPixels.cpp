@@ -72,8 +72,9 @@ int LevelOfRow(const std::uint8_t* lut) {
 }
 
 #ifdef __SSE2__
-// Four pixels: colours times the level in `level16` (every lane), alpha
-// bytes from `alpha` (the alpha byte of each pixel, zeros elsewhere).
+// Four pixels: the colours of the first two times the levels in the lanes
+// of `lo16`, of the last two times those of `hi16`; alpha bytes from `alpha`
+// (the alpha byte of each pixel, zeros elsewhere).
 inline __m128i Scaled4(__m128i px, __m128i lo16, __m128i hi16, __m128i alpha) {
   const __m128i zero = _mm_setzero_si128();
   const __m128i lo = _mm_srli_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(px, zero), lo16), 8);
@@ -279,20 +280,6 @@ TLoops DetectLoops() {
 const TLoops gBest = DetectLoops();
 TLoops gLoops = gBest;
 
-// Levels looked up per pixel, then drawn with them.
-template <class Draw>
-void InLevelChunks(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint16_t* angles,
-                   const std::uint8_t* levelOfAngle, Draw draw) {
-  // In chunks that stay in the first-level cache: levels, then pixels.
-  constexpr int kChunk = 256;
-  std::uint8_t levels[kChunk];
-  for (int i = 0; i < count; i += kChunk) {
-    const int n = count - i < kChunk ? count - i : kChunk;
-    for (int k = 0; k < n; ++k) levels[k] = levelOfAngle[angles[i + k]];
-    draw(from + 4 * i, p + 4 * i, n, levels);
-  }
-}
-
 void BlendLevelsFrom(const std::uint8_t* from, std::uint8_t* p, int count, const std::uint8_t* levels) {
   switch (gLoops) {
 #ifdef MOMENTY_HAVE_VBMI
@@ -319,9 +306,24 @@ void UseVectorPixels(bool use) { gLoops = use ? gBest : TLoops::Narrow; }
 bool VectorPixelsInUse() { return gLoops != TLoops::Narrow; }
 
 bool UseVectorPixelWidth(int pixels) {
-  const TLoops loops = pixels == 16 ? TLoops::Vbmi : pixels == 8 ? TLoops::Avx2 : pixels == 4 ? TLoops::Sse2
-                       : pixels == 1 ? TLoops::Narrow : gBest;
-  if ((pixels != 1 && pixels != 4 && pixels != 8 && pixels != 16) || !Runs(loops)) return false;
+  TLoops loops;
+  switch (pixels) {
+    case 1:
+      loops = TLoops::Narrow;
+      break;
+    case 4:
+      loops = TLoops::Sse2;
+      break;
+    case 8:
+      loops = TLoops::Avx2;
+      break;
+    case 16:
+      loops = TLoops::Vbmi;
+      break;
+    default:
+      return false;
+  }
+  if (!Runs(loops)) return false;
   gLoops = loops;
   return true;
 }
@@ -364,7 +366,14 @@ void BlendAnglesFrom(const std::uint8_t* from, std::uint8_t* p, int count, const
                      const std::uint8_t* levelOfAngle) {
   if (count <= 0) return;
   if (gLoops == TLoops::Narrow) return BlendAnglesScalar(from, p, count, angles, levelOfAngle);
-  InLevelChunks(from, p, count, angles, levelOfAngle, BlendLevelsFrom);
+  // In chunks that stay in the first-level cache: levels, then pixels.
+  constexpr int kChunk = 256;
+  std::uint8_t levels[kChunk];
+  for (int i = 0; i < count; i += kChunk) {
+    const int n = count - i < kChunk ? count - i : kChunk;
+    for (int k = 0; k < n; ++k) levels[k] = levelOfAngle[angles[i + k]];
+    BlendLevelsFrom(from + 4 * i, p + 4 * i, n, levels);
+  }
 }
 
 void BlendLevels(std::uint8_t* p, int count, const std::uint8_t* levels) {
